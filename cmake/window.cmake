@@ -1,0 +1,27 @@
+# The windowed front end: Qt widgets over the game, with the Qt platform
+# backend, and the executable.
+set(CMAKE_AUTOMOC OFF)
+
+add_library(zolbas_qt STATIC
+  platform/qt/Guarded.cpp
+  platform/qt/QtMessageBoxes.cpp
+  platform/qt/QtSettingsStore.cpp
+  platform/qt/QtTimerService.cpp
+  window/Fonts.cpp
+  window/HelpWindow.cpp
+  window/KeyCodes.cpp
+  window/PlayDrawing.cpp
+  window/PlayWindow.cpp
+  window/QtWindows.cpp
+  window/Sprites.cpp
+  window/TitleWindow.cpp
+  window/WindowedProgram.cpp
+)
+target_link_libraries(zolbas_qt PUBLIC zolbas_game zolbas_pictures zolbas_help zolbas_sound Qt6::Widgets)
+
+add_executable(zolbas app/main.cpp app/CommandLine.cpp)
+target_compile_definitions(zolbas PRIVATE ZOLBAS_VERSION="${PROJECT_VERSION}")
+target_link_libraries(zolbas PRIVATE zolbas_qt zolbas_sim)
+if(TARGET zolbas_sounds)
+  add_dependencies(zolbas zolbas_sounds)
+endif()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace zol {
+
+enum class BoxButtons { Ok, OkCancel };
+enum class BoxIcon { None, Exclamation };
+
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
+
+struct MessageBox {
+    std::string text;
+    std::string caption;
+    BoxButtons buttons = BoxButtons::Ok;
+    BoxIcon icon = BoxIcon::None;
+};
+
+// Modal message boxes. A box holds the game still: while it is open no timer
+// event runs and the play screen has no keyboard. The handler that opened it
+// continues in `answered` once the box is closed, with 1 for OK and 2 for
+// Cancel (closing the box counts as Cancel).
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void open(const MessageBox& box, std::function<void(int answer)> answered) = 0;
+    virtual bool isOpen() const = 0;
+    // Tells the player of a problem that the game survives, then continues.
+    virtual void warn(const std::string& text, std::function<void()> then) = 0;
+};
+
+} // namespace zol

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zol {
+
+// A run-time error of the program itself: an arithmetic overflow, a failed
+// conversion. Nothing in the game traps it; the front end shows the message
+// and the program ends.
+class RuntimeError : public std::runtime_error {
+public:
+    explicit RuntimeError(const std::string& message) : std::runtime_error(message) {}
+};
+
+[[noreturn]] void raiseOverflow();
+
+} // namespace zol

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace zol {
+
+// A timer of a form. Enabling a timer that already runs keeps its schedule;
+// disabling stops it; enabling it again starts a new schedule from that
+// moment (interval N enabled at e fires at e+N, e+2N, ...). Destroying the
+// timer stops it. While a message box is open no timer event runs; missed
+// events are not made up.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
+};
+
+// Makes timers. `dueHint`, when given, tells the earliest clock reading at
+// which an event can do anything: a backend that cannot afford to wake every
+// millisecond may sleep until then, since the handler would turn away every
+// earlier event anyway.
+class TimerService {
+public:
+    virtual ~TimerService() = default;
+    virtual std::unique_ptr<Timer> create(int intervalMs, std::function<void()> onTimer,
+                                          std::function<std::int64_t()> dueHint = {}) = 0;
+};
+
+} // namespace zol

@@ -1,0 +1,33 @@
+#include "platform/sim/SimMessageBoxes.h"
+
+#include "platform/Clock.h"
+#include "platform/BoxEvents.h"
+#include "platform/Trace.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace zol::sim {
+
+void SimMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+    open_ = true;
+    okOnly_ = box.buttons == BoxButtons::Ok;
+    answered_ = std::move(answered);
+    trace_.write(msgboxEvent(clock_.nowMs(), box));
+}
+
+void SimMessageBoxes::warn(const std::string& text, std::function<void()> then) {
+    std::fprintf(stderr, "zolbas: %s\n", text.c_str());
+    then();
+}
+
+void SimMessageBoxes::answer(int value) {
+    const int result = okOnly_ ? kAnswerOk : value;
+    open_ = false;
+    trace_.write(answerEvent(clock_.nowMs(), result));
+    // The handler may open the next box at once; take it out first.
+    auto answered = std::exchange(answered_, nullptr);
+    if (answered) answered(result);
+}
+
+} // namespace zol::sim

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Drawing.h"
+#include "platform/Windows.h"
+
+namespace zol::sim {
+
+// Drawing without a screen: it is shown at once.
+class SimDrawing : public Drawing {
+public:
+    void line(double, double, double, double, Rgb) override {}
+    void circle(double, double, double, Rgb) override {}
+    void present(std::function<void()> then) override { then(); }
+};
+
+// No windows in the simulation; the program's end stops the script.
+class SimWindows : public Windows {
+public:
+    void loaded(FormId) override {}
+    void unloaded(FormId) override {}
+    void bringToFront(FormId) override {}
+    void changed(FormId) override {}
+    Drawing& drawing(FormId) override { return drawing_; }
+    void end() override { ended_ = true; }
+    bool ended() const { return ended_; }
+
+private:
+    SimDrawing drawing_;
+    bool ended_ = false;
+};
+
+} // namespace zol::sim

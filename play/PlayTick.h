@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Rnd.h"
+#include "play/GameState.h"
+#include "play/PlayControls.h"
+#include "store/Module1.h"
+
+namespace zol::play {
+
+// What a tick asks of the screen around it: the sound cues, the banner's
+// timer, the music check and the end of the game.
+class TickEffects {
+public:
+    virtual ~TickEffects() = default;
+    virtual void kutya() = 0;
+    virtual void lvup() = 0;
+    virtual void startBannerTimer() = 0;
+    virtual void musicCheck() = 0;
+    virtual void gameOver() = 0;
+};
+
+// One processed tick after the gate and the record of its time: steering,
+// best score, captions, the six walkers each with its crush test, combo,
+// best combo, restart after a crush, fall, level-up, music and game over.
+void runTick(GameState& s, PlayControls& c, Module1& m, Rnd& rnd, TickEffects& effects);
+
+} // namespace zol::play

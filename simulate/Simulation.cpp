@@ -1,0 +1,109 @@
+#include "simulate/Simulation.h"
+
+#include "platform/AppFolder.h"
+#include "platform/RuntimeError.h"
+
+namespace zol::simulate {
+
+Simulation::Simulation(std::FILE* events)
+    : trace_(events),
+      platform_{clock_, timers_, boxes_, settings_, sound_, windows_, trace_, Rnd{}, executableFolder()},
+      program_(platform_) {}
+
+int Simulation::run(std::istream& script) {
+    try {
+        program_.start();
+        std::string line;
+        for (int number = 1; !program_.ended() && std::getline(script, line); ++number) {
+            const auto parsed = parseLine(line);
+            std::string error = std::holds_alternative<std::string>(parsed)
+                                    ? std::get<std::string>(parsed)
+                                    : execute(std::get<Command>(parsed));
+            if (!error.empty()) {
+                std::fprintf(stderr, "zolbas: script line %d: %s\n", number, error.c_str());
+                return kExitScriptError;
+            }
+        }
+    } catch (const RuntimeError& error) {
+        std::fprintf(stderr, "zolbas: %s\n", error.what());
+        return kExitRuntimeError;
+    }
+    return kExitOk;
+}
+
+void Simulation::advanceOneMs() {
+    clock_.set(clock_.nowMs() + 1);
+    timers_.fireDue([this] { return boxes_.isOpen() || program_.ended(); });
+}
+
+std::string Simulation::execute(const Command& c) {
+    using Kind = Command::Kind;
+    switch (c.kind) {
+    case Kind::None: return {};
+    case Kind::Wait:
+        for (std::int64_t i = 0; i < c.number && !program_.ended(); ++i) advanceOneMs();
+        return {};
+    case Kind::Ticks: return ticks(c.number);
+    case Kind::Down:
+    case Kind::Up: return key(c);
+    case Kind::Click: return click(c.word);
+    case Kind::Close: return close(c.word);
+    case Kind::Answer:
+        if (!boxes_.isOpen()) return "no box is open";
+        boxes_.answer(c.word == "ok" ? kAnswerOk : kAnswerCancel);
+        return {};
+    case Kind::Set: settings_.set(c.word, c.text); return {};
+    case Kind::Unset: settings_.unset(c.word); return {};
+    case Kind::MusicEnd: sound_.musicEnded(); return {};
+    }
+    return {};
+}
+
+std::string Simulation::ticks(std::int64_t count) {
+    PlayScreen& play = program_.play();
+    if (!program_.isLoaded(FormId::Play)) return "the play screen is not loaded";
+    if (!play.timerEnabled(1)) return "Timer1 is stopped";
+    if (boxes_.isOpen()) return "a box is open";
+    const std::uint64_t target = play.processedTicks() + static_cast<std::uint64_t>(count);
+    while (play.processedTicks() < target && !program_.ended() && !boxes_.isOpen() &&
+           program_.isLoaded(FormId::Play) && play.timerEnabled(1)) {
+        advanceOneMs();
+    }
+    return {};
+}
+
+std::string Simulation::key(const Command& c) {
+    if (!program_.isLoaded(FormId::Play)) return "the play screen is not loaded";
+    if (boxes_.isOpen()) return "a box is open";
+    constexpr int kNoShift = 0;
+    if (c.kind == Command::Kind::Down) {
+        program_.play().Form_KeyDown(static_cast<int>(c.number), kNoShift);
+    } else {
+        program_.play().Form_KeyUp(static_cast<int>(c.number), kNoShift);
+    }
+    return {};
+}
+
+std::string Simulation::click(const std::string& button) {
+    if (boxes_.isOpen()) return "a box is open";
+    if (button == "back") {
+        if (!program_.isLoaded(FormId::Help)) return "the help screen is not loaded";
+        program_.help().Command1_Click();
+        return {};
+    }
+    if (!program_.isLoaded(FormId::Title)) return "the title screen is not loaded";
+    if (button == "play") program_.title().Command1_Click();
+    if (button == "help") program_.title().Command2_Click();
+    if (button == "end") program_.title().Command3_Click();
+    return {};
+}
+
+std::string Simulation::close(const std::string& form) {
+    const FormId id = form == "title" ? FormId::Title : form == "play" ? FormId::Play : FormId::Help;
+    if (!program_.isLoaded(id)) return "the " + form + " screen is not loaded";
+    if (boxes_.isOpen()) return "a box is open";
+    program_.unload(id);
+    return {};
+}
+
+} // namespace zol::simulate

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/Trace.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimMessageBoxes.h"
+#include "platform/sim/SimSettingsStore.h"
+#include "platform/sim/SimSoundDevice.h"
+#include "platform/sim/SimTimerService.h"
+#include "platform/sim/SimWindows.h"
+#include "shell/Program.h"
+#include "simulate/Script.h"
+
+#include <cstdio>
+#include <istream>
+#include <string>
+
+namespace zol::simulate {
+
+// `zolbas --simulate`: the game on the simulated platform, driven by a
+// script, its events written as JSON Lines.
+class Simulation {
+public:
+    static constexpr int kExitOk = 0;
+    static constexpr int kExitScriptError = 2;
+    static constexpr int kExitRuntimeError = 3;
+
+    // Events go to `events`; nothing when it is null.
+    explicit Simulation(std::FILE* events);
+
+    // Runs a whole script from program start; gives the exit status.
+    int run(std::istream& script);
+
+    // One command; gives what makes it impossible now, or an empty string.
+    std::string execute(const Command& command);
+
+    Program& program() { return program_; }
+    sim::SimSettingsStore& settings() { return settings_; }
+
+private:
+    void advanceOneMs();
+    std::string ticks(std::int64_t count);
+    std::string key(const Command& command);
+    std::string click(const std::string& button);
+    std::string close(const std::string& form);
+
+    Trace trace_;
+    sim::SimClock clock_;
+    sim::SimTimerService timers_{clock_};
+    sim::SimMessageBoxes boxes_{trace_, clock_};
+    sim::SimSettingsStore settings_;
+    sim::SimSoundDevice sound_;
+    sim::SimWindows windows_;
+    Platform platform_;
+    Program program_;
+};
+
+} // namespace zol::simulate

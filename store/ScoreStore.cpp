@@ -1,0 +1,86 @@
+#include "store/ScoreStore.h"
+
+#include "platform/Clock.h"
+#include "platform/JsonLine.h"
+#include "platform/NumberText.h"
+#include "platform/SettingsStore.h"
+#include "platform/Trace.h"
+#include "store/Module1.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zol {
+
+namespace {
+
+// The stored text as it may safely appear in a terminal: printable ASCII as
+// it is, every other byte escaped, and no more than a line's worth.
+std::string printable(const std::string& text) {
+    constexpr std::size_t kMaxShownBytes = 40;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < kMaxShownBytes; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7f) {
+            shown += static_cast<char>(c);
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            shown += escaped;
+        }
+    }
+    if (text.size() > kMaxShownBytes) shown += "...";
+    return shown;
+}
+
+} // namespace
+
+ScoreStore::ScoreStore(Module1& module, SettingsStore& settings, Trace& trace, const Clock& clock)
+    : module_(module), settings_(settings), trace_(trace), clock_(clock) {}
+
+int ScoreStore::readValue(const char* key, int fallback) {
+    const auto text = settings_.read(kApp, kSection, key);
+    if (!text) return fallback;
+    if (const auto value = parseStoredInteger(*text)) return *value;
+    std::fprintf(stderr, "zolbas: the stored best value %s is not a number in range (\"%s\"); using %d\n", key,
+                 printable(*text).c_str(), fallback);
+    return fallback;
+}
+
+void ScoreStore::LoadScores() {
+    module_.hiScore = readValue(kHiKey, kHiDefault);
+    module_.maxCombo = readValue(kComboKey, kComboDefault);
+    if (trace_.enabled()) {
+        trace_.write(JsonLine("store", clock_.nowMs())
+                         .field("op", "load")
+                         .field("hiScore", module_.hiScore)
+                         .field("maxCombo", module_.maxCombo)
+                         .str());
+    }
+}
+
+std::string ScoreStore::SaveScores() {
+    // Only a stored text that really is a number can raise the best in
+    // memory; anything else is simply overwritten, without a second warning.
+    if (const auto stored = settings_.read(kApp, kSection, kHiKey)) {
+        if (const auto value = parseStoredInteger(*stored)) module_.hiScore = std::max(module_.hiScore, *value);
+    }
+    if (const auto stored = settings_.read(kApp, kSection, kComboKey)) {
+        if (const auto value = parseStoredInteger(*stored)) module_.maxCombo = std::max(module_.maxCombo, *value);
+    }
+
+    std::string error = settings_.write(kApp, kSection, kHiKey, numberText(module_.hiScore));
+    const std::string comboError = settings_.write(kApp, kSection, kComboKey, numberText(module_.maxCombo));
+    if (error.empty()) error = comboError;
+
+    if (trace_.enabled()) {
+        trace_.write(JsonLine("store", clock_.nowMs())
+                         .field("op", "save")
+                         .field("hiScore", module_.hiScore)
+                         .field("maxCombo", module_.maxCombo)
+                         .str());
+    }
+    return error;
+}
+
+} // namespace zol

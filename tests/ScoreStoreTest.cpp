@@ -1,0 +1,122 @@
+#include "platform/Trace.h"
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimSettingsStore.h"
+#include "store/Module1.h"
+#include "store/ScoreStore.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace zol;
+
+namespace {
+
+// A store that keeps its values like the real one, and can be told to fail
+// its writes as a read-only configuration folder would.
+class FailingStore : public sim::SimSettingsStore {
+public:
+    bool failWrites = false;
+    std::string write(const std::string& app, const std::string& section, const std::string& key,
+                      const std::string& text) override {
+        if (failWrites) return "the file ZOL.ini cannot be written";
+        return SimSettingsStore::write(app, section, key, text);
+    }
+};
+
+struct Copy {
+    Module1 module;
+    Trace trace;
+    sim::SimClock clock;
+    ScoreStore store;
+    explicit Copy(SettingsStore& settings) : store(module, settings, trace, clock) {}
+};
+
+} // namespace
+
+TEST(ScoreStore, NothingStoredLoadsTheDefaults) {
+    FailingStore settings;
+    Copy copy(settings);
+    copy.module.hiScore = 77;
+    copy.module.maxCombo = 9;
+    copy.store.LoadScores();
+    EXPECT_EQ(copy.module.hiScore, 1000);
+    EXPECT_EQ(copy.module.maxCombo, 0);
+}
+
+TEST(ScoreStore, StoredValuesRoundTripIncludingNegatives) {
+    FailingStore settings;
+    settings.set("HI", "12345");
+    settings.set("HIc", "-5");
+    Copy copy(settings);
+    copy.store.LoadScores();
+    EXPECT_EQ(copy.module.hiScore, 12345);
+    EXPECT_EQ(copy.module.maxCombo, -5);
+    EXPECT_EQ(copy.store.SaveScores(), "");
+    EXPECT_EQ(settings.read("ZOL", "1", "HI"), "12345");
+    EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "-5");
+}
+
+TEST(ScoreStore, AFirstGameSavesTheDefaultBestAndItsCombo) {
+    FailingStore settings;
+    Copy copy(settings);
+    copy.store.LoadScores();
+    copy.module.maxCombo = 3;
+    EXPECT_EQ(copy.store.SaveScores(), "");
+    EXPECT_EQ(settings.read("ZOL", "1", "HI"), "1000");
+    EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "3");
+}
+
+TEST(ScoreStore, AValueThatIsNotANumberGivesItsDefaultAndAWarning) {
+    FailingStore settings;
+    settings.set("HI", "lots");
+    settings.set("HIc", "99999999999");
+    Copy copy(settings);
+    testing::internal::CaptureStderr();
+    copy.store.LoadScores();
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(copy.module.hiScore, 1000);
+    EXPECT_EQ(copy.module.maxCombo, 0);
+    EXPECT_NE(warnings.find("HI is not a number in range (\"lots\")"), std::string::npos) << warnings;
+    EXPECT_NE(warnings.find("HIc"), std::string::npos) << warnings;
+    // The next save writes valid values over the bad ones.
+    EXPECT_EQ(copy.store.SaveScores(), "");
+    EXPECT_EQ(settings.read("ZOL", "1", "HI"), "1000");
+    EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "0");
+}
+
+TEST(ScoreStore, BinaryGarbageIsShownEscapedInTheWarning) {
+    FailingStore settings;
+    settings.set("HI", std::string("\x1b[2J\xff", 5));
+    Copy copy(settings);
+    testing::internal::CaptureStderr();
+    copy.store.LoadScores();
+    const std::string warning = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(warning.find('\x1b'), std::string::npos);
+    EXPECT_NE(warning.find("\\x1B[2J\\xFF"), std::string::npos) << warning;
+}
+
+TEST(ScoreStore, ASaveNeverLowersABestThatAnotherCopySavedMeanwhile) {
+    FailingStore settings;
+    Copy first(settings);
+    Copy second(settings);
+    first.store.LoadScores();
+    second.store.LoadScores();
+    first.module.hiScore = 5000;
+    first.module.maxCombo = 2;
+    EXPECT_EQ(first.store.SaveScores(), "");
+    second.module.hiScore = 3000;
+    second.module.maxCombo = 4;
+    EXPECT_EQ(second.store.SaveScores(), "");
+    EXPECT_EQ(settings.read("ZOL", "1", "HI"), "5000");
+    EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "4");
+    EXPECT_EQ(second.module.hiScore, 5000);
+}
+
+TEST(ScoreStore, AStoreThatCannotBeWrittenReportsWhy) {
+    FailingStore settings;
+    Copy copy(settings);
+    copy.store.LoadScores();
+    settings.failWrites = true;
+    EXPECT_EQ(copy.store.SaveScores(), "the file ZOL.ini cannot be written");
+}

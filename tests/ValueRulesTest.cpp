@@ -1,0 +1,119 @@
+#include "platform/Int32.h"
+#include "platform/JsonLine.h"
+#include "platform/NumberText.h"
+#include "platform/Rnd.h"
+#include "platform/Rounding.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace zol;
+
+TEST(Rounding, HalfTheWindowWidthGoesToTheEvenNeighbour) {
+    EXPECT_EQ(roundToInt32(8775.0 / 2), 4388);
+    EXPECT_EQ(roundToInt32(8745.0 / 2), 4372);
+    EXPECT_EQ(roundToInt32(-12.5), -12);
+    EXPECT_EQ(roundToInt32(-17.5), -18);
+    EXPECT_EQ(roundToInt32(2.4999), 2);
+    EXPECT_EQ(roundToInt32(-2.5001), -3);
+}
+
+TEST(Rounding, AValueBeyondTheIntegerRangeIsAnOverflow) {
+    EXPECT_EQ(roundToInt32(2147483647.4), 2147483647);
+    EXPECT_EQ(roundToInt32(-2147483648.4), std::numeric_limits<std::int32_t>::min());
+    EXPECT_THROW(roundToInt32(2147483647.5), RuntimeError);
+    EXPECT_THROW(roundToInt32(1e300), RuntimeError);
+    EXPECT_THROW(roundToInt32(std::numeric_limits<double>::quiet_NaN()), RuntimeError);
+}
+
+TEST(Rounding, FloorDivisionGoesTowardMinusInfinity) {
+    EXPECT_EQ(floorDiv(299, 300), 0);
+    EXPECT_EQ(floorDiv(300, 300), 1);
+    EXPECT_EQ(floorDiv(-1, 300), -1);
+    EXPECT_EQ(floorDiv(-300, 300), -1);
+    EXPECT_EQ(floorDiv(-301, 300), -2);
+}
+
+TEST(CheckedArithmetic, ResultsOutsideTheSigned32BitRangeAreTrapped) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(i32::add(kMax - 1, 1), kMax);
+    EXPECT_THROW(i32::add(kMax, 1), RuntimeError);
+    EXPECT_THROW(i32::sub(kMin, 1), RuntimeError);
+    EXPECT_THROW(i32::mul(7158279, 300), RuntimeError);
+    EXPECT_EQ(i32::mul(7158278, 300), 2147483400);
+    EXPECT_THROW(i32::neg(kMin), RuntimeError);
+    EXPECT_EQ(i32::neg(kMax), -kMax);
+}
+
+TEST(CheckedArithmetic, TheOverflowMessageIsTheRuntimesOwn) {
+    try {
+        i32::add(std::numeric_limits<std::int32_t>::max(), 1);
+        FAIL() << "no overflow";
+    } catch (const RuntimeError& error) {
+        EXPECT_STREQ(error.what(), "Run-time error '6': Overflow");
+    }
+}
+
+TEST(NumberText, NumbersArePlainDecimalDigitsWithAMinusSign) {
+    EXPECT_EQ(numberText(0), "0");
+    EXPECT_EQ(numberText(1234), "1234");
+    EXPECT_EQ(numberText(-5), "-5");
+    EXPECT_EQ(numberText(-2147483648LL), "-2147483648");
+}
+
+TEST(StoredNumbers, WhatTheSaveWritesReadsBack) {
+    EXPECT_EQ(parseStoredInteger("1000"), 1000);
+    EXPECT_EQ(parseStoredInteger("-5"), -5);
+    EXPECT_EQ(parseStoredInteger("2147483647"), 2147483647);
+    EXPECT_EQ(parseStoredInteger("-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(StoredNumbers, BlanksAroundAndFractionsAreAccepted) {
+    EXPECT_EQ(parseStoredInteger("  12345 "), 12345);
+    EXPECT_EQ(parseStoredInteger("\t7\t"), 7);
+    EXPECT_EQ(parseStoredInteger("12.5"), 12);
+    EXPECT_EQ(parseStoredInteger("13.5"), 14);
+    EXPECT_EQ(parseStoredInteger("-0.5"), 0);
+    EXPECT_EQ(parseStoredInteger("+8"), 8);
+    EXPECT_EQ(parseStoredInteger(".6"), 1);
+}
+
+TEST(StoredNumbers, AnythingElseIsRefused) {
+    for (const char* text : {"", " ", "abc", "12abc", "1 2", "1e3", "0x10", "inf", "nan", "--1", "1.2.3", ".", "-",
+                             "2147483648", "-2147483649", "99999999999999999999999"}) {
+        EXPECT_FALSE(parseStoredInteger(text).has_value()) << '"' << text << '"';
+    }
+    EXPECT_FALSE(parseStoredInteger(std::string("12\0", 3)).has_value());
+}
+
+TEST(RandomNumbers, TheGeneratorReplaysTheRuntimesSequence) {
+    Rnd rnd;
+    // state = (327680 * 1140671485 + 12820163) mod 2^24, worked by hand.
+    const std::uint32_t first = static_cast<std::uint32_t>((327680ULL * 1140671485ULL + 12820163ULL) % 16777216ULL);
+    EXPECT_FLOAT_EQ(rnd.next(), static_cast<float>(first) / 16777216.0f);
+    const std::uint32_t second = static_cast<std::uint32_t>((first * 1140671485ULL + 12820163ULL) % 16777216ULL);
+    EXPECT_FLOAT_EQ(rnd.next(), static_cast<float>(second) / 16777216.0f);
+    Rnd again;
+    EXPECT_FLOAT_EQ(again.next(), static_cast<float>(first) / 16777216.0f);
+}
+
+TEST(RandomNumbers, EveryDrawLiesInTheHalfOpenUnitInterval) {
+    Rnd rnd;
+    for (int i = 0; i < 1 << 24; ++i) {
+        const float r = rnd.next();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+    }
+}
+
+TEST(Events, PositionsThatAreWholeNumbersHaveNoFraction) {
+    EXPECT_EQ(JsonLine("banner", 100050).field("conLeft", -2700.0f).field("x", 0.5f).str(),
+              R"({"ev":"banner","t":100050,"conLeft":-2700,"x":0.5})");
+}
+
+TEST(Events, TextsAreEscapedAsJson) {
+    EXPECT_EQ(JsonLine("msgbox", 1).field("text", "a\"b\\c\nd\x01").str(),
+              R"({"ev":"msgbox","t":1,"text":"a\"b\\c\nd\u0001"})");
+}

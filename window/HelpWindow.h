@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zol {
+class Program;
+}
+
+namespace zol::window {
+
+// The help screen's window: the help document, scrollable from its first
+// line to its last, the icon and the button that closes it.
+class HelpWindow : public QWidget {
+public:
+    explicit HelpWindow(Program& program);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Program& program_;
+};
+
+} // namespace zol::window

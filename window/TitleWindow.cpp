@@ -1,0 +1,65 @@
+#include "window/TitleWindow.h"
+
+#include "platform/qt/Guarded.h"
+#include "shell/Program.h"
+#include "shell/TitleLayout.h"
+#include "window/Fonts.h"
+#include "window/Sprites.h"
+#include "window/Twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zol::window {
+
+using namespace title;
+
+namespace {
+
+QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
+    auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
+    button->setGeometry(pixelRect(design.box));
+    button->setFont(designedFont(design.font, design.underline));
+    // Enter chooses the button with the focus, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+TitleWindow::TitleWindow(Program& program) : program_(program) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowIcon(Sprites::titleIcon());
+    setFixedSize(pixels(kClientWidthTw), pixels(kClientHeightTw));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    QPalette back = palette();
+    back.setColor(QPalette::Window, qcolor(kBackColor));
+    setPalette(back);
+
+    for (const TitleLabel& design : kLabel1) {
+        auto* label = new QLabel(QString::fromUtf8(design.caption), this);
+        label->setGeometry(pixelRect(design.box));
+        label->setFont(designedFont(design.font, design.underline));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (!design.systemTextColour) label->setStyleSheet(QStringLiteral("color: %1").arg(qcolor(design.textColour).name()));
+    }
+
+    QPushButton* play = makeButton(this, kCommand1);
+    QPushButton* help = makeButton(this, kCommand2);
+    QPushButton* end = makeButton(this, kCommand3);
+    setTabOrder(play, help);
+    setTabOrder(help, end);
+    play->setFocus();
+    connect(play, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command1_Click(); }); });
+    connect(help, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command2_Click(); }); });
+    connect(end, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command3_Click(); }); });
+}
+
+void TitleWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    qt::guarded([&] { program_.unload(FormId::Title); });
+}
+
+} // namespace zol::window

@@ -1,0 +1,91 @@
+#include "window/WindowedProgram.h"
+
+#include "platform/AppFolder.h"
+#include "platform/Platform.h"
+#include "platform/Trace.h"
+#include "platform/qt/Guarded.h"
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTimerService.h"
+#include "platform/sdl/SdlSoundDevice.h"
+#include "shell/Program.h"
+#include "window/Fonts.h"
+#include "window/QtWindows.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace zol::window {
+
+namespace {
+
+constexpr const char* kNoDisplay =
+    "zolbas: no display to open the game's window on (is DISPLAY or WAYLAND_DISPLAY set?)\n";
+
+bool hasDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+// Qt ends the process with an abort when it cannot reach the display; while
+// the application starts, such a fatal message becomes one clear line and
+// status 1 instead.
+bool starting = true;
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg && starting) {
+        std::fputs(kNoDisplay, stderr);
+        _exit(1);
+    }
+    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+int runWindowed(int argc, char** argv, const std::string& traceFile) {
+    if (!hasDisplay()) {
+        std::fputs(kNoDisplay, stderr);
+        return 1;
+    }
+    std::FILE* traceOut = nullptr;
+    if (!traceFile.empty() && !(traceOut = std::fopen(traceFile.c_str(), "w"))) {
+        std::fprintf(stderr, "zolbas: cannot write the trace file %s\n", traceFile.c_str());
+        return 2;
+    }
+
+    qInstallMessageHandler(startupMessages);
+    QApplication app(argc, argv);
+    starting = false;
+    QApplication::setApplicationDisplayName(QStringLiteral("ゾルバス"));
+    installFontSubstitutions();
+
+    Trace trace(traceOut);
+    qt::QtClock clock;
+    bool presenting = false;
+    qt::QtTimerService* timersPtr = nullptr;
+    qt::QtMessageBoxes boxes(trace, clock, [&] { timersPtr->resume(); });
+    qt::QtTimerService timers(clock, [&] { return boxes.isOpen() || presenting; });
+    timersPtr = &timers;
+    qt::QtSettingsStore settings;
+    SdlSoundDevice sound;
+    QtWindows windows([&](bool hold) {
+        presenting = hold;
+        if (!hold && !boxes.isOpen()) timers.resume();
+    });
+    Platform platform{clock, timers, boxes, settings, sound, windows, trace, Rnd{}, executableFolder()};
+    Program program(platform);
+    windows.attach(program);
+
+    qt::guarded([&] { program.start(); });
+    const int status = program.ended() ? 0 : QApplication::exec();
+    if (traceOut) std::fclose(traceOut);
+    return status;
+}
+
+} // namespace zol::window
