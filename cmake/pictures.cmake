@@ -1,0 +1,19 @@
+# The game's pictures: 32 x 32 XPM drawings compiled into a small library.
+# Plain C++, so the game rules and the tests can use them without Qt.
+add_library(zolbas_pictures STATIC assets/Pictures.cpp)
+target_include_directories(zolbas_pictures PUBLIC ${CMAKE_SOURCE_DIR})
+
+if(ZOLBAS_TESTS)
+  enable_testing()
+  if(NOT TARGET GTest::gtest_main)
+    find_package(GTest REQUIRED)
+  endif()
+  add_executable(zolbas_pictures_test
+    tests/PicturesTest.cpp
+    tests/WalkerPicturesTest.cpp
+    tests/XpmReader.cpp
+    tests/XpmReaderTest.cpp
+  )
+  target_link_libraries(zolbas_pictures_test PRIVATE zolbas_pictures GTest::gtest_main)
+  add_test(NAME zolbas_pictures_test COMMAND zolbas_pictures_test)
+endif()
