@@ -7,6 +7,7 @@ add_library(zolbas_qt STATIC
   platform/qt/QtMessageBoxes.cpp
   platform/qt/QtSettingsStore.cpp
   platform/qt/QtTimerService.cpp
+  platform/qt/Waker.cpp
   window/Fonts.cpp
   window/HelpWindow.cpp
   window/KeyCodes.cpp

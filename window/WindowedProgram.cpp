@@ -59,6 +59,9 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
         return 2;
     }
 
+    // Qt's own event dispatcher waits to the nanosecond; the GLib one rounds
+    // every wait up to a whole millisecond, which makes ticks come late.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     starting = false;

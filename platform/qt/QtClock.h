@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 
-#include <QElapsedTimer>
+#include <chrono>
 
 namespace zol::qt {
 
@@ -10,12 +10,17 @@ namespace zol::qt {
 // monotonic and never wrapping.
 class QtClock : public Clock {
 public:
-    QtClock() { started_.start(); }
-    std::int64_t nowMs() const override { return kClockStartMs + started_.elapsed(); }
-    std::int64_t nowNs() const { return started_.nsecsElapsed(); }
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    std::int64_t nowMs() const override {
+        return kClockStartMs +
+               std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
+    }
+    // The moment at which the clock starts to read `ms`.
+    TimePoint momentOf(std::int64_t ms) const { return started_ + std::chrono::milliseconds(ms - kClockStartMs); }
 
 private:
-    QElapsedTimer started_;
+    TimePoint started_ = std::chrono::steady_clock::now();
 };
 
 } // namespace zol::qt

@@ -2,8 +2,8 @@
 
 #include "platform/qt/Guarded.h"
 #include "platform/qt/QtClock.h"
+#include "platform/qt/Waker.h"
 
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -15,18 +15,15 @@ class QtTimer : public Timer {
 public:
     QtTimer(QtTimerService& service, int intervalMs, std::function<void()> onTimer,
             std::function<std::int64_t()> dueHint)
-        : service_(service), intervalMs_(intervalMs), onTimer_(std::move(onTimer)), dueHint_(std::move(dueHint)) {
-        timer_->setSingleShot(true);
-        timer_->setTimerType(Qt::PreciseTimer);
-        QObject::connect(timer_, &QTimer::timeout, [this] { fire(); });
+        : service_(service),
+          intervalMs_(intervalMs),
+          onTimer_(std::move(onTimer)),
+          dueHint_(std::move(dueHint)),
+          waker_([this] { fire(); }) {
         service_.timers_.push_back(this);
     }
-    // A handler may unload the form whose timer called it: the QTimer goes
-    // once its signal has returned.
     ~QtTimer() override {
         *alive_ = false;
-        timer_->stop();
-        timer_->deleteLater();
         std::erase(service_.timers_, this);
     }
 
@@ -37,12 +34,14 @@ public:
             enabledAt_ = service_.clock_.nowMs();
             scheduleNext();
         } else {
-            timer_->stop();
+            waker_.cancel();
         }
     }
     bool enabled() const override { return enabled_; }
-    bool waiting() const { return timer_->isActive(); }
+    bool waiting() const { return waker_.pending(); }
 
+    // The next event is due at the first reading past now on the timer's
+    // schedule, or later where the handler could not act before.
     void scheduleNext() {
         if (!enabled_) return;
         const std::int64_t now = service_.clock_.nowMs();
@@ -51,17 +50,14 @@ public:
             const std::int64_t hinted = dueHint_();
             if (hinted > due) due = enabledAt_ + (hinted - enabledAt_ + intervalMs_ - 1) / intervalMs_ * intervalMs_;
         }
-        // Wake at the first moment the clock reads `due`: the wait is
-        // measured from the present nanosecond and rounded up.
-        const std::int64_t dueNs = (due - kClockStartMs) * 1'000'000;
-        const std::int64_t waitNs = std::max<std::int64_t>(0, dueNs - service_.clock_.nowNs());
-        timer_->start(std::chrono::milliseconds((waitNs + 999'999) / 1'000'000));
+        waker_.wakeAt(service_.clock_.momentOf(due));
     }
 
 private:
     void fire() {
         if (!enabled_) return;
         if (service_.held_()) return;  // resume() puts it back on schedule
+        // The handler may unload the form whose timer this is.
         const auto alive = alive_;
         const auto handler = onTimer_;
         guarded(handler);
@@ -72,7 +68,7 @@ private:
     int intervalMs_;
     std::function<void()> onTimer_;
     std::function<std::int64_t()> dueHint_;
-    QTimer* timer_ = new QTimer;
+    Waker waker_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool enabled_ = false;
     std::int64_t enabledAt_ = 0;

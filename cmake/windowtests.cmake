@@ -1,0 +1,20 @@
+# Tests of the windowed program. They need a display: `make check` gives
+# them a virtual X server.
+add_executable(zolbas_window_test tests/window/QtPlatformTest.cpp)
+target_link_libraries(zolbas_window_test PRIVATE zolbas_qt GTest::gtest)
+add_test(NAME zolbas_window_test COMMAND zolbas_window_test)
+
+add_test(NAME window_play_screen_opens
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/play_screen_opens.sh $<TARGET_FILE:zolbas>)
+
+# The command line is read before any window exists.
+add_test(NAME cli_help_without_display COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:zolbas> --help)
+set_tests_properties(cli_help_without_display PROPERTIES PASS_REGULAR_EXPRESSION "--simulate SCRIPT")
+add_test(NAME cli_version_without_display COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:zolbas> --version)
+set_tests_properties(cli_version_without_display PROPERTIES PASS_REGULAR_EXPRESSION "^zolbas [0-9]+\\.[0-9]+")
+add_test(NAME cli_no_display_is_one_clear_line
+         COMMAND bash -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); s=$?; echo \"$out\"; [ $s = 1 ] && [ $(echo \"$out\" | wc -l) = 1 ]" $<TARGET_FILE:zolbas>)
+set_tests_properties(cli_no_display_is_one_clear_line PROPERTIES PASS_REGULAR_EXPRESSION "no display")
+add_test(NAME cli_unreachable_display_is_one_clear_line
+         COMMAND bash -c "out=$(DISPLAY=:987 \"$0\" 2>&1); s=$?; echo \"$out\"; [ $s = 1 ] && [ $(echo \"$out\" | wc -l) = 1 ]" $<TARGET_FILE:zolbas>)
+set_tests_properties(cli_unreachable_display_is_one_clear_line PROPERTIES PASS_REGULAR_EXPRESSION "no display")

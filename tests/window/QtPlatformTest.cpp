@@ -1,0 +1,148 @@
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTimerService.h"
+#include "window/Fonts.h"
+#include "window/KeyCodes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace zol;
+
+namespace {
+
+// Runs Qt's event loop for a while.
+void runFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+TEST(QtSettingsStore, ValuesGoToZolIniInTheConfigurationFolderAndReadBack) {
+    qt::QtSettingsStore store;
+    EXPECT_FALSE(store.read("ZOL", "1", "HI").has_value());
+    EXPECT_EQ(store.write("ZOL", "1", "HI", "12345"), "");
+    EXPECT_EQ(store.write("ZOL", "1", "HIc", "-5"), "");
+    EXPECT_EQ(store.read("ZOL", "1", "HI"), "12345");
+    EXPECT_EQ(store.read("ZOL", "1", "HIc"), "-5");
+    QFile file(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/ZOL.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[1]")) << text.constData();
+    EXPECT_TRUE(text.contains("HI=12345")) << text.constData();
+}
+
+TEST(QtSettingsStore, TextWithCommasAndGarbageIsReadAsOneText) {
+    QFile file(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/ZOLGARBAGE.ini");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[1]\nHI=1,000\nHIc=\x01\xfe\xff\n");
+    file.close();
+    qt::QtSettingsStore store;
+    EXPECT_EQ(store.read("ZOLGARBAGE", "1", "HI"), "1,000");
+    EXPECT_TRUE(store.read("ZOLGARBAGE", "1", "HIc").has_value());
+}
+
+TEST(QtSettingsStore, AFolderThatCannotBeWrittenGivesTheReason) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const QString folder = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/locked";
+    QDir().mkpath(folder);
+    chmod(folder.toLocal8Bit().constData(), 0500);
+    qt::QtSettingsStore store;
+    EXPECT_NE(store.write("locked/ZOL", "1", "HI", "1"), "");
+    chmod(folder.toLocal8Bit().constData(), 0700);
+}
+
+TEST(Fonts, TheDesignedJapaneseFontsAreShownWithTheIpaFonts) {
+    EXPECT_EQ(QFontInfo(window::designedFont(play::kLabel1Font)).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(window::designedFont(play::kLabel2Font)).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(window::designedFont({"MS UI Gothic", 12, true, false})).family(), QStringLiteral("IPAPGothic"));
+}
+
+TEST(KeyCodes, TheGameSeesVirtualKeyCodesWhateverTheShiftState) {
+    const auto code = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        return window::virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, mods));
+    };
+    EXPECT_EQ(code(Qt::Key_Left), 37);
+    EXPECT_EQ(code(Qt::Key_Right), 39);
+    EXPECT_EQ(code(Qt::Key_Down), 40);
+    EXPECT_EQ(code(Qt::Key_Return), 13);
+    EXPECT_EQ(code(Qt::Key_Enter), 13);
+    EXPECT_EQ(code(Qt::Key_E), 69);
+    EXPECT_EQ(code(Qt::Key_E, Qt::ShiftModifier), 69);
+    EXPECT_EQ(code(Qt::Key_Left, Qt::ShiftModifier), 37);
+    EXPECT_EQ(code(Qt::Key_F1), 0);
+}
+
+TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
+    qt::QtClock clock;
+    qt::QtTimerService timers(clock, [] { return false; });
+    std::vector<std::int64_t> fired;
+    auto timer = timers.create(50, [&] { fired.push_back(clock.nowMs()); }, {});
+    timer->setEnabled(true);
+    const std::int64_t enabledAt = clock.nowMs();
+    runFor(30);
+    timer->setEnabled(true);
+    runFor(90);
+    ASSERT_GE(fired.size(), 2u);
+    EXPECT_GE(fired[0], enabledAt + 50);
+    EXPECT_LT(fired[0], enabledAt + 50 + 15);
+    EXPECT_GE(fired[1] - fired[0], 40);
+}
+
+TEST(QtTimers, AHeldTimerDropsItsEventsAndResumesOnItsSchedule) {
+    qt::QtClock clock;
+    bool held = true;
+    qt::QtTimerService timers(clock, [&] { return held; });
+    int fired = 0;
+    auto timer = timers.create(20, [&] { ++fired; }, {});
+    timer->setEnabled(true);
+    runFor(70);
+    EXPECT_EQ(fired, 0);
+    held = false;
+    timers.resume();
+    runFor(70);
+    EXPECT_GE(fired, 2);
+}
+
+TEST(QtTimers, ATimerWithADueHintSleepsUntilItsHandlerCanAct) {
+    qt::QtClock clock;
+    qt::QtTimerService timers(clock, [] { return false; });
+    std::int64_t last = clock.nowMs();
+    int calls = 0;
+    std::vector<std::int64_t> gaps;
+    auto timer = timers.create(1, [&] {
+        ++calls;
+        if (clock.nowMs() > last + 50) {
+            gaps.push_back(clock.nowMs() - last);
+            last = clock.nowMs();
+        }
+    }, [&] { return last + 51; });
+    timer->setEnabled(true);
+    runFor(400);
+    timer->setEnabled(false);
+    ASSERT_GE(gaps.size(), 5u);
+    for (const auto gap : gaps) EXPECT_GE(gap, 51);
+    // One wake-up a tick, not one a millisecond.
+    EXPECT_LE(calls, static_cast<int>(gaps.size()) * 2 + 2);
+}
+
+int main(int argc, char** argv) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    window::installFontSubstitutions();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

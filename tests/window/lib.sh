@@ -1,0 +1,61 @@
+# Helpers of the windowed tests: start the game on the test's X display,
+# find its windows, look at pixels of screenshots.
+set -euo pipefail
+
+zolbas=${1:?path to zolbas}
+artefacts=${ZOLBAS_ARTEFACTS:-$(dirname "$zolbas")/test-artefacts}
+mkdir -p "$artefacts"
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME"
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
+pid=
+
+finish() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_game() {
+  "$zolbas" --trace "$work/trace.jsonl" "$@" 2> "$work/stderr" &
+  pid=$!
+}
+
+# The id of the visible window whose title is exactly $1.
+window_named() {
+  local name=$1 id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
+      echo "$id"
+      return 0
+    done
+    sleep 0.1
+  done
+  fail "no window named $name"
+}
+
+# The colour of pixel (x, y) of a PNG as "r,g,b".
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+expect_pixel() {
+  local got
+  got=$(pixel "$1" "$2" "$3")
+  [ "$got" = "$4" ] || fail "pixel ($2,$3) of $(basename "$1") is $got, not $4 ($5)"
+}
+
+# Counts pixels of colour $2 ("r,g,b") inside geometry $3 (WxH+X+Y).
+count_colour() {
+  convert "$1" -crop "$3" +repage -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+screenshot() {
+  import -window "$1" "$artefacts/$2.png"
+  echo "$artefacts/$2.png"
+}
