@@ -3,6 +3,8 @@
 #include "platform/AppFolder.h"
 #include "platform/RuntimeError.h"
 
+#include <limits>
+
 namespace zol::simulate {
 
 Simulation::Simulation(std::FILE* events)
@@ -31,9 +33,10 @@ int Simulation::run(std::istream& script) {
     return kExitOk;
 }
 
-void Simulation::advanceOneMs() {
-    clock_.set(clock_.nowMs() + 1);
-    timers_.fireDue([this] { return boxes_.isOpen() || program_.ended(); });
+void Simulation::advanceTowards(std::int64_t target) {
+    const bool held = boxes_.isOpen();
+    clock_.set(held ? target : timers_.nextUsefulMs(clock_.nowMs(), target));
+    if (!held) timers_.fireDue([this] { return boxes_.isOpen() || program_.ended(); });
 }
 
 std::string Simulation::execute(const Command& c) {
@@ -41,8 +44,11 @@ std::string Simulation::execute(const Command& c) {
     switch (c.kind) {
     case Kind::None: return {};
     case Kind::Wait:
-        for (std::int64_t i = 0; i < c.number && !program_.ended(); ++i) advanceOneMs();
+    {
+        const std::int64_t target = clock_.nowMs() + c.number;
+        while (clock_.nowMs() < target && !program_.ended()) advanceTowards(target);
         return {};
+    }
     case Kind::Ticks: return ticks(c.number);
     case Kind::Down:
     case Kind::Up: return key(c);
@@ -67,7 +73,7 @@ std::string Simulation::ticks(std::int64_t count) {
     const std::uint64_t target = play.processedTicks() + static_cast<std::uint64_t>(count);
     while (play.processedTicks() < target && !program_.ended() && !boxes_.isOpen() &&
            program_.isLoaded(FormId::Play) && play.timerEnabled(1)) {
-        advanceOneMs();
+        advanceTowards(std::numeric_limits<std::int64_t>::max());
     }
     return {};
 }

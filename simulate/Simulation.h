@@ -38,7 +38,9 @@ public:
     sim::SimSettingsStore& settings() { return settings_; }
 
 private:
-    void advanceOneMs();
+    // Moves the clock on to `target` at most, stopping at the first
+    // millisecond at which a timer can act, and fires what is due there.
+    void advanceTowards(std::int64_t target);
     std::string ticks(std::int64_t count);
     std::string key(const Command& command);
     std::string click(const std::string& button);

@@ -9,6 +9,7 @@ namespace zol::sim {
 struct SimTimerService::Entry {
     int intervalMs;
     std::function<void()> onTimer;
+    std::function<std::int64_t()> dueHint;
     bool enabled = false;
     bool alive = true;
     std::int64_t enabledAt = 0;
@@ -32,8 +33,8 @@ private:
 };
 
 std::unique_ptr<Timer> SimTimerService::create(int intervalMs, std::function<void()> onTimer,
-                                               std::function<std::int64_t()>) {
-    auto entry = std::make_shared<Entry>(Entry{intervalMs, std::move(onTimer)});
+                                               std::function<std::int64_t()> dueHint) {
+    auto entry = std::make_shared<Entry>(Entry{intervalMs, std::move(onTimer), std::move(dueHint)});
     entries_.push_back(entry);
     return std::make_unique<SimTimer>(entry, clock_);
 }
@@ -41,15 +42,36 @@ std::unique_ptr<Timer> SimTimerService::create(int intervalMs, std::function<voi
 void SimTimerService::fireDue(const std::function<bool()>& held) {
     std::erase_if(entries_, [](const auto& e) { return !e->alive; });
     const std::int64_t now = clock_.nowMs();
-    // A handler may make or destroy timers; the ones made now first fire a
-    // full interval later, so a copy of the present list is enough.
-    const auto present = entries_;
-    for (const auto& e : present) {
+    // A handler may make timers, which first fire a full interval later, or
+    // destroy them, which only marks them; the list keeps every entry alive
+    // until the next call.
+    const std::size_t present = entries_.size();
+    for (std::size_t i = 0; i < present; ++i) {
+        Entry* e = entries_[i].get();
         if (held()) return;
         if (!e->alive || !e->enabled) continue;
         const std::int64_t since = now - e->enabledAt;
         if (since > 0 && since % e->intervalMs == 0) e->onTimer();
     }
+}
+
+} // namespace zol::sim
+
+namespace zol::sim {
+
+std::int64_t SimTimerService::nextUsefulMs(std::int64_t now, std::int64_t limit) const {
+    std::int64_t next = limit;
+    for (const auto& e : entries_) {
+        if (!e->alive || !e->enabled) continue;
+        const std::int64_t n = e->intervalMs;
+        std::int64_t due = e->enabledAt + ((now - e->enabledAt) / n + 1) * n;
+        if (e->dueHint) {
+            const std::int64_t hinted = e->dueHint();
+            if (hinted > due) due = e->enabledAt + (hinted - e->enabledAt + n - 1) / n * n;
+        }
+        next = std::min(next, due);
+    }
+    return next;
 }
 
 } // namespace zol::sim

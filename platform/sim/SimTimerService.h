@@ -24,6 +24,11 @@ public:
     // Fires every timer due at the clock's present millisecond.
     void fireDue(const std::function<bool()>& held);
 
+    // The first millisecond after `now` at which a timer's handler can do
+    // anything (its schedule, and its due hint), or `limit` if none before.
+    // Every millisecond in between would only be turned away.
+    std::int64_t nextUsefulMs(std::int64_t now, std::int64_t limit) const;
+
 private:
     struct Entry;
     class SimTimer;
