@@ -11,6 +11,7 @@ add_library(zolbas_qt STATIC
   window/Fonts.cpp
   window/HelpWindow.cpp
   window/KeyCodes.cpp
+  window/LabelView.cpp
   window/PlayDrawing.cpp
   window/PlayWindow.cpp
   window/QtWindows.cpp

@@ -2,7 +2,6 @@
 
 #include "platform/qt/Guarded.h"
 #include "shell/Program.h"
-#include "window/Fonts.h"
 #include "window/KeyCodes.h"
 #include "window/Twips.h"
 
@@ -13,23 +12,15 @@ namespace zol::window {
 
 using namespace play;
 
-namespace {
-
-// Labels draw their text from the top, wrapped at word breaks like the
-// forms runtime's labels; a label keeps its size whatever its caption.
-void paintLabel(QPainter& p, const Label& label, const Rgb* back, const QColor& text, const QFont& font,
-                Qt::Alignment align) {
-    const QRect r = pixelRect(label.box);
-    if (back) p.fillRect(r, qcolor(*back));
-    p.setFont(font);
-    p.setPen(text);
-    p.drawText(r, align | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(label.caption));
-}
-
-} // namespace
 
 PlayWindow::PlayWindow(Program& program, std::function<void(bool)> holdTimers)
-    : program_(program), drawing_(*this, std::move(holdTimers)) {
+    : program_(program),
+      drawing_(*this, std::move(holdTimers)),
+      label1_(kLabel1Font, kLabel1Back, std::nullopt, Qt::AlignHCenter),
+      label2_(kLabel2Font, kLabel2Back, kLabel2Text, Qt::AlignHCenter),
+      label3_(kLabel3Font, kLabel3Back, std::nullopt, Qt::AlignLeft),
+      label4_(kLabel4Font, kLabel4Back, std::nullopt, Qt::AlignLeft),
+      con_(kConFont, std::nullopt, kConText, Qt::AlignLeft) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(Sprites::titleIcon());
     setFixedSize(pixels(kClientWidthTw), pixels(kClientHeightTw));
@@ -57,16 +48,12 @@ void PlayWindow::paintEvent(QPaintEvent*) {
     // the ground band, the best score, walkers 2 to 6, the banner, the best combo.
     paintImage(1);
     paintImage(0);
-    static const QFont label1Font = designedFont(kLabel1Font);
-    static const QFont label2Font = designedFont(kLabel2Font);
-    static const QFont label34Font = designedFont(kLabel3Font);
-    static const QFont conFont = designedFont(kConFont);
-    paintLabel(p, c.label1, &kLabel1Back, buttonText, label1Font, Qt::AlignHCenter);
-    paintLabel(p, c.label2, &kLabel2Back, qcolor(kLabel2Text), label2Font, Qt::AlignHCenter);
-    paintLabel(p, c.label3, &kLabel3Back, buttonText, label34Font, Qt::AlignLeft);
+    label1_.paint(p, c.label1, buttonText);
+    label2_.paint(p, c.label2, buttonText);
+    label3_.paint(p, c.label3, buttonText);
     for (int i = 2; i <= 6; ++i) paintImage(i);
-    paintLabel(p, c.con, nullptr, qcolor(kConText), conFont, Qt::AlignLeft);
-    paintLabel(p, c.label4, &kLabel4Back, buttonText, label34Font, Qt::AlignLeft);
+    con_.paint(p, c.con, buttonText);
+    label4_.paint(p, c.label4, buttonText);
 }
 
 // X11 repeats a held key as release and press pairs; only the real press

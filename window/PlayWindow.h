@@ -1,5 +1,6 @@
 #pragma once
 
+#include "window/LabelView.h"
 #include "window/PlayDrawing.h"
 #include "window/Sprites.h"
 
@@ -34,6 +35,7 @@ private:
     Program& program_;
     Sprites sprites_;
     PlayDrawing drawing_;
+    LabelView label1_, label2_, label3_, label4_, con_;
 };
 
 } // namespace zol::window

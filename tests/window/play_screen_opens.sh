@@ -4,10 +4,9 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game
-title=$(window_named "ゾルバス  別名　ケルノア")
-xdotool windowactivate --sync "$title" 2>/dev/null || true
+window_named "ゾルバス  別名　ケルノア" > /dev/null
 sleep 0.3
-xdotool key --window "$title" Return
+xdotool key Return
 play=$(window_named "ゾルバス")
 sleep 0.5
 

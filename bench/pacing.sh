@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The pacing of the windowed game: plays for a while under a virtual X
+# server and reports the intervals between processed ticks (from the
+# --trace file) and the processor time the game took meanwhile.
+#
+#   bench/pacing.sh BUILD_DIR [SECONDS] [idle|down]
+#
+# "down" holds Down the whole time, so the meteorite lands again and again,
+# walkers are crushed and the banner flies while the ticks are measured.
+set -euo pipefail
+build=${1:?build folder}
+seconds=${2:-10}
+mode=${3:-idle}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+work=$(mktemp -d)
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+
+"$build/zolbas" --trace "$work/trace.jsonl" 2>/dev/null &
+pid=$!
+for _ in $(seq 50); do grep -q '"load"' "$work/trace.jsonl" 2>/dev/null && break; sleep 0.1; done
+sleep 0.5
+xdotool key Return
+sleep 1
+[ "$mode" = down ] && xdotool keydown Down
+ticks() { awk -v p="$pid" '{print $14 + $15}' "/proc/$pid/stat"; }
+hz=$(getconf CLK_TCK)
+cpu0=$(ticks); t0=$(date +%s.%N)
+start=$(grep -c '"tick"' "$work/trace.jsonl")
+sleep "$seconds"
+cpu1=$(ticks); t1=$(date +%s.%N)
+[ "$mode" = down ] && xdotool keyup Down
+
+python3 - "$work/trace.jsonl" "$start" "$cpu0" "$cpu1" "$hz" "$t0" "$t1" "$mode" <<'PY'
+import json, sys, statistics
+path, start, cpu0, cpu1, hz, t0, t1, mode = sys.argv[1:]
+events = [json.loads(l) for l in open(path)]
+ticks = [e for e in events if e["ev"] == "tick"][int(start):]
+gaps = sorted(b["lastTick"] - a["lastTick"] for a, b in zip(ticks, ticks[1:]))
+p99 = gaps[min(len(gaps) - 1, int(0.99 * len(gaps)))]
+cpu = (int(cpu1) - int(cpu0)) / int(hz) / (float(t1) - float(t0)) * 100
+banner = sum(1 for e in events if e["ev"] == "banner")
+crushes = max((e["combo"] for e in ticks), default=0)
+print(f"mode {mode}: {len(ticks)} ticks, interval median {statistics.median(gaps)} ms, "
+      f"p99 {p99} ms, min {gaps[0]} ms, max {gaps[-1]} ms; cpu {cpu:.2f} % of one core; "
+      f"banner steps {banner}")
+PY
