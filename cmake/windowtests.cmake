@@ -18,3 +18,10 @@ set_tests_properties(cli_no_display_is_one_clear_line PROPERTIES PASS_REGULAR_EX
 add_test(NAME cli_unreachable_display_is_one_clear_line
          COMMAND bash -c "out=$(DISPLAY=:987 \"$0\" 2>&1); s=$?; echo \"$out\"; [ $s = 1 ] && [ $(echo \"$out\" | wc -l) = 1 ]" $<TARGET_FILE:zolbas>)
 set_tests_properties(cli_unreachable_display_is_one_clear_line PROPERTIES PASS_REGULAR_EXPRESSION "no display")
+
+add_test(NAME window_whole_loop
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/whole_loop.sh $<TARGET_FILE:zolbas>)
+
+# The windowed tests share one display and its keyboard: one at a time.
+set_tests_properties(window_play_screen_opens window_whole_loop zolbas_window_test
+                     PROPERTIES RESOURCE_LOCK display TIMEOUT 120)

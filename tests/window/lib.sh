@@ -59,3 +59,20 @@ screenshot() {
   import -window "$1" "$artefacts/$2.png"
   echo "$artefacts/$2.png"
 }
+
+# Waits until the trace holds a line matching $1.
+wait_for_event() {
+  for _ in $(seq 100); do
+    grep -q "$1" "$work/trace.jsonl" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "no event matching $1 in the trace"
+}
+
+window_gone() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window $1 is still there"
+}

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# A player plays a whole round with real key presses: Play, holds Down and
+# steers, gives up with E, watches the explosion, answers OK, opens the help
+# screen and closes it, and ends the program with END.
+source "$(dirname "$0")/lib.sh"
+
+start_game
+window_named "ゾルバス  別名　ケルノア" > /dev/null
+sleep 0.3
+xdotool key Return
+play=$(window_named "ゾルバス")
+wait_for_event '"ev":"tick"'
+before=$(screenshot "$play" status-before)
+
+xdotool keydown Down
+sleep 2
+xdotool keydown Left; sleep 0.3; xdotool keyup Left
+sleep 1
+xdotool keyup Down
+sleep 0.3
+after=$(screenshot "$play" status-after)
+
+python3 - "$work/trace.jsonl" <<'PY' || fail "the ticks of the trace"
+import json, statistics, sys
+ticks = [json.loads(l) for l in open(sys.argv[1]) if '"tick"' in l]
+gaps = [b["lastTick"] - a["lastTick"] for a, b in zip(ticks, ticks[1:])]
+assert len(ticks) > 40, len(ticks)
+assert min(gaps) >= 51, f"two ticks {min(gaps)} ms apart"
+assert statistics.median(gaps) < 56, f"median gap {statistics.median(gaps)} ms"
+assert ticks[-1]["score"] > 0, "the score did not rise"
+assert str(ticks[-1]["score"]) in ticks[-1]["label1"]
+print(f"{len(ticks)} ticks, gaps {min(gaps)}..{max(gaps)} ms, median {statistics.median(gaps)}, score {ticks[-1]['score']}")
+PY
+changed=$(compare -metric AE -crop 577x25+0+0 "$before" "$after" null: 2>&1 || true)
+[ "${changed%% *}" -gt 50 ] || fail "the status line did not change ($changed pixels)"
+
+xdotool key e
+wait_for_event '"ev":"gameover"'
+shot=$(screenshot "$play" game-over)
+x0=$(grep '"ev":"gameover"' "$work/trace.jsonl" | sed 's/.*"x0":\([-0-9.]*\).*/\1/')
+cx=$(( ${x0%.*} / 15 ))
+# The blast is a red disc on the form behind the controls: above the ground
+# band its pixels are pure red, brighter outwards.
+red=0
+for d in 12 18 24 30 36; do
+  for x in $(( cx - d )) $(( cx + d )); do
+    [ "$x" -ge 0 ] && [ "$x" -lt 577 ] || continue
+    IFS=, read -r r g b <<< "$(pixel "$shot" "$x" $(( 375 - 4 )))"
+    [ "$g" = 0 ] && [ "$b" = 0 ] && [ "$r" -gt 0 ] && red=$(( red + 1 ))
+  done
+done
+[ "$red" -ge 3 ] || fail "no red disc at the meteorite's last place (x $cx): $red red points"
+grep -q '"text":"得点-' "$work/trace.jsonl" || fail "no game-over question"
+
+xdotool key Return
+title=$(window_named "ゾルバス  別名　ケルノア")
+window_gone "ゾルバス"
+grep -q '^HI=' "$XDG_CONFIG_HOME/ZOL.ini" || fail "ZOL.ini holds no best score"
+best=$(grep '"op":"save"' "$work/trace.jsonl" | sed 's/.*"hiScore":\([-0-9]*\).*/\1/')
+grep -q "^HI=$best\$" "$XDG_CONFIG_HOME/ZOL.ini" || fail "ZOL.ini does not hold HI=$best"
+screenshot "$title" title-again > /dev/null
+
+xdotool key Tab Return
+helpwin=$(window_named "ヘルプ！！")
+sleep 0.3
+helpshot=$(screenshot "$helpwin" help)
+# The document's first line is dark text at the top of the box.
+dark=$(convert "$helpshot" -crop 400x16+26+10 +repage -threshold 50% -negate -format "%[fx:int(mean*w*h+0.5)]" info:)
+[ "$dark" -gt 100 ] || fail "the help document's first line is not there ($dark dark pixels)"
+xdotool key Return
+window_gone "ヘルプ！！"
+
+eval "$(xdotool getwindowgeometry --shell "$title")"
+xdotool mousemove $(( X + 200 )) $(( Y + 241 )) click 1
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "END did not end the program"
+wait "$pid" || fail "the program ended with status $?"
+pid=
+grep -q '"ev":"end"' "$work/trace.jsonl" || fail "no end event"
+echo "whole loop ok"
