@@ -4,6 +4,10 @@ add_executable(zolbas_window_test tests/window/QtPlatformTest.cpp)
 target_link_libraries(zolbas_window_test PRIVATE zolbas_qt GTest::gtest)
 add_test(NAME zolbas_window_test COMMAND zolbas_window_test)
 
+add_executable(zolbas_drawing_test tests/window/GameOverDrawingTest.cpp)
+target_link_libraries(zolbas_drawing_test PRIVATE zolbas_qt GTest::gtest)
+add_test(NAME zolbas_drawing_test COMMAND zolbas_drawing_test)
+
 add_test(NAME window_play_screen_opens
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/play_screen_opens.sh $<TARGET_FILE:zolbas>)
 
@@ -22,6 +26,9 @@ set_tests_properties(cli_unreachable_display_is_one_clear_line PROPERTIES PASS_R
 add_test(NAME window_whole_loop
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/whole_loop.sh $<TARGET_FILE:zolbas>)
 
+add_test(NAME window_sharp_at_double_scale
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/sharp_at_double_scale.sh $<TARGET_FILE:zolbas>)
+
 # The windowed tests share one display and its keyboard: one at a time.
-set_tests_properties(window_play_screen_opens window_whole_loop zolbas_window_test
+set_tests_properties(window_play_screen_opens window_whole_loop window_sharp_at_double_scale zolbas_window_test
                      PROPERTIES RESOURCE_LOCK display TIMEOUT 120)

@@ -28,6 +28,10 @@ assert len(ticks) > 40, len(ticks)
 assert min(gaps) >= 51, f"two ticks {min(gaps)} ms apart"
 assert statistics.median(gaps) < 56, f"median gap {statistics.median(gaps)} ms"
 assert ticks[-1]["score"] > 0, "the score did not rise"
+# Down was held for three seconds, past the keyboard's auto-repeat delay:
+# the ticks that saw it held follow each other without a gap.
+held = [i for i, t in enumerate(ticks) if t["keyState"][2] == 1]
+assert len(held) > 40 and held == list(range(held[0], held[-1] + 1)), "Down read as released while held"
 assert str(ticks[-1]["score"]) in ticks[-1]["label1"]
 print(f"{len(ticks)} ticks, gaps {min(gaps)}..{max(gaps)} ms, median {statistics.median(gaps)}, score {ticks[-1]['score']}")
 PY
