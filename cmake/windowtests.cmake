@@ -32,3 +32,7 @@ add_test(NAME window_sharp_at_double_scale
 # The windowed tests share one display and its keyboard: one at a time.
 set_tests_properties(window_play_screen_opens window_whole_loop window_sharp_at_double_scale zolbas_window_test
                      PROPERTIES RESOURCE_LOCK display TIMEOUT 120)
+
+add_test(NAME window_installed_game
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/installed_game.sh $<TARGET_FILE:zolbas>)
+set_tests_properties(window_installed_game PROPERTIES RESOURCE_LOCK display TIMEOUT 120)

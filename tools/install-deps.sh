@@ -12,7 +12,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   # Testing: GoogleTest, a virtual X server with xdotool and screenshots,
   # sox to measure sound, clang and its runtime for the fuzz targets.
-  libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick sox
+  libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick sox python3
+  appstream man-db
   clang libclang-rt-14-dev
 )
 

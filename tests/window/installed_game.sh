@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the game into a temporary prefix and plays the installed copy:
+# the launcher finds the executable, the sound files lie beside it, the
+# desktop files are in place and valid.
+source "$(dirname "$0")/lib.sh"
+build=$(dirname "$zolbas")
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" > "$work/install.log" || fail "cmake --install failed"
+
+exe_dir=$(dirname "$(find "$prefix" -path '*/zolbas/zolbas' -type f)")
+for f in music1.mid snd.wav lvup.wav; do
+  [ -s "$exe_dir/$f" ] || fail "$f is not beside the installed executable"
+done
+for size in 32 64 128; do
+  icon="$prefix/share/icons/hicolor/${size}x${size}/apps/zolbas.png"
+  [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "the ${size} px icon"
+  # Scaled without blur: no more colours than the pixel art has.
+  [ "$(identify -format '%k' "$icon")" -le 17 ] || fail "the ${size} px icon is blurred"
+done
+grep -q '^Categories=Game;ArcadeGame;' "$prefix/share/applications/zolbas.desktop" || fail "desktop entry"
+if command -v desktop-file-validate > /dev/null; then
+  desktop-file-validate "$prefix/share/applications/zolbas.desktop" || fail "the desktop entry does not validate"
+fi
+appstreamcli validate --no-net "$prefix/share/metainfo/"*.metainfo.xml > "$work/appstream.log" 2>&1 ||
+  { cat "$work/appstream.log"; fail "the metainfo does not validate"; }
+man -l "$prefix/share/man/man6/zolbas.6" > /dev/null 2>&1 || fail "the man page does not read"
+
+"$prefix/bin/zolbas" --version | grep -q '^zolbas ' || fail "the launcher does not start the game"
+zolbas="$prefix/bin/zolbas"
+start_game
+window_named "ゾルバス  別名　ケルノア" > /dev/null
+sleep 0.3
+xdotool key Return
+window_named "ゾルバス" > /dev/null
+wait_for_event '"ev":"tick"'
+echo "installed game ok in $prefix"
