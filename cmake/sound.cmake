@@ -1,0 +1,85 @@
+# The game's sound: the SDL2_mixer + FluidSynth device, the tool that writes
+# the tune and the cues beside the executable, their tests and benchmark.
+
+pkg_check_modules(ZOLBAS_SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+pkg_check_modules(ZOLBAS_FLUIDSYNTH REQUIRED IMPORTED_TARGET fluidsynth)
+find_package(Threads REQUIRED)
+
+add_library(zolbas_sound STATIC
+  platform/sdl/AlsaErrorSilencer.cpp
+  platform/sdl/CueChannel.cpp
+  platform/sdl/GmSynth.cpp
+  platform/sdl/MidiFileReader.cpp
+  platform/sdl/MixerSession.cpp
+  platform/sdl/SdlSoundDevice.cpp
+  platform/sdl/TuneFileCache.cpp
+  platform/sdl/TunePlayer.cpp
+  platform/sdl/TuneSequencer.cpp
+)
+target_include_directories(zolbas_sound PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(zolbas_sound PUBLIC
+  PkgConfig::ZOLBAS_SDL2_MIXER PkgConfig::ZOLBAS_FLUIDSYNTH Threads::Threads ${CMAKE_DL_LIBS})
+
+# The composer and the writers, shared by the tool and the tests (which
+# make short tunes and cues of their own and check the tool's output).
+add_library(zolbas_sound_writers STATIC
+  tools/Backing.cpp
+  tools/LevelUpSound.cpp
+  tools/MidiWriter.cpp
+  tools/Phrase.cpp
+  tools/SquashSound.cpp
+  tools/Tune.cpp
+  tools/WavWriter.cpp
+)
+target_include_directories(zolbas_sound_writers PUBLIC ${CMAKE_SOURCE_DIR})
+
+add_executable(zolbas_make_sounds tools/make_sounds.cpp)
+target_link_libraries(zolbas_make_sounds PRIVATE zolbas_sound_writers)
+
+set(ZOLBAS_SOUND_FILES
+  ${CMAKE_BINARY_DIR}/music1.mid
+  ${CMAKE_BINARY_DIR}/snd.wav
+  ${CMAKE_BINARY_DIR}/lvup.wav
+)
+add_custom_command(
+  OUTPUT ${ZOLBAS_SOUND_FILES}
+  COMMAND zolbas_make_sounds ${CMAKE_BINARY_DIR}
+  DEPENDS zolbas_make_sounds
+  COMMENT "Writing the tune and the sound cues"
+  VERBATIM
+)
+add_custom_target(zolbas_sounds ALL DEPENDS ${ZOLBAS_SOUND_FILES})
+
+add_executable(zolbas_sound_bench bench/sound_bench.cpp)
+target_link_libraries(zolbas_sound_bench PRIVATE zolbas_sound zolbas_sound_writers)
+add_dependencies(zolbas_sound_bench zolbas_sounds)
+
+if(ZOLBAS_TESTS)
+  if(NOT TARGET GTest::gtest_main)
+    find_package(GTest REQUIRED)
+  endif()
+  enable_testing()
+
+  # Device tests run on SDL's disk driver, which writes the mix to a file
+  # in real time; each test sets the file it wants before the device opens.
+  add_executable(zolbas_sound_device_tests
+    tests/SoundCueTest.cpp
+    tests/SoundTuneTest.cpp
+    tests/SoundBrokenFilesTest.cpp
+    tests/SoundNoDeviceTest.cpp
+  )
+  target_link_libraries(zolbas_sound_device_tests PRIVATE zolbas_sound zolbas_sound_writers GTest::gtest_main)
+  add_test(NAME zolbas_sound_device_tests COMMAND zolbas_sound_device_tests)
+  set_tests_properties(zolbas_sound_device_tests PROPERTIES ENVIRONMENT "SDL_AUDIODRIVER=disk" TIMEOUT 120)
+
+  add_executable(zolbas_sound_file_tests
+    tests/SoundMidiTest.cpp
+    tests/SoundFilesTest.cpp
+    tests/SoundPhraseTest.cpp
+    tests/SoundTuneFileCacheTest.cpp
+  )
+  target_link_libraries(zolbas_sound_file_tests PRIVATE zolbas_sound zolbas_sound_writers GTest::gtest_main)
+  target_compile_definitions(zolbas_sound_file_tests PRIVATE ZOLBAS_SOUND_FOLDER="${CMAKE_BINARY_DIR}")
+  add_dependencies(zolbas_sound_file_tests zolbas_sounds)
+  add_test(NAME zolbas_sound_file_tests COMMAND zolbas_sound_file_tests)
+endif()

@@ -1,0 +1,139 @@
+#include "platform/sdl/GmSynth.h"
+#include "platform/sdl/MidiFileReader.h"
+#include "platform/sdl/SdlSoundDevice.h"
+#include "platform/sdl/TunePlayer.h"
+#include "tests/SoundDiskOutput.h"
+#include "tests/SoundTestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace zol {
+namespace {
+
+using namespace std::chrono_literals;
+using test::DiskOutput;
+
+constexpr auto kStartUp = 5s;
+constexpr int kRateHz = 44100;
+
+// Runs the player as the mixer would, in 512-frame buffers, and keeps the
+// left channel of what it made.
+std::vector<std::int16_t> renderFrames(TunePlayer& player, int frames) {
+    std::vector<std::int16_t> left;
+    std::vector<std::int16_t> buffer(2 * 512);
+    for (int done = 0; done < frames; done += 512) {
+        TunePlayer::mixHook(&player, reinterpret_cast<std::uint8_t*>(buffer.data()), 4 * 512);
+        for (int i = 0; i < 512; ++i) left.push_back(buffer[2 * i]);
+    }
+    return left;
+}
+
+std::size_t firstLoud(const std::vector<std::int16_t>& left, std::size_t from, int threshold) {
+    for (std::size_t i = from; i < left.size(); ++i) {
+        if (std::abs(left[i]) > threshold) return i;
+    }
+    return left.size();
+}
+
+TEST(SoundTune, PlaysAndCountsAsPlayingUntilItHasEnded) {
+    DiskOutput output;
+    test::SoundTestFiles files;
+    const auto tune = files.tune("tune.mid", 2);
+    {
+        SdlSoundDevice device;
+        ASSERT_TRUE(device.waitUntilReady(kStartUp));
+        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
+        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        std::this_thread::sleep_for(500ms);
+        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        std::this_thread::sleep_for(800ms);
+        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+    }
+    EXPECT_GT(DiskOutput::peak(output.left()), 2000);
+}
+
+TEST(SoundTune, StartedBeforeTheSynthIsReadyItCountsAsPlayingAndBeginsOnceItIs) {
+    DiskOutput output;
+    test::SoundTestFiles files;
+    const auto tune = files.tune("tune.mid", 2);
+    {
+        SdlSoundDevice device;
+        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
+        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        ASSERT_TRUE(device.waitUntilReady(kStartUp));
+        std::this_thread::sleep_for(300ms);
+        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+    }
+    EXPECT_GT(DiskOutput::peak(output.left()), 2000);
+}
+
+TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
+    test::SoundTestFiles files;
+    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    ASSERT_TRUE(song);
+    GmSynth synth(kRateHz, GmSynth::defaultSoundFonts());
+    ASSERT_NE(synth.synth(), nullptr);
+    TunePlayer player(kRateHz);
+    player.attachSynth(synth.synth());
+    player.start(*song);
+    // Play on, as the game does, until the tune no longer counts as playing.
+    auto left = renderFrames(player, 512);
+    while (player.isPlaying()) {
+        const auto more = renderFrames(player, 512);
+        left.insert(left.end(), more.begin(), more.end());
+    }
+    EXPECT_GT(left.size(), kRateHz - TunePlayer::kLoopLeadMs * kRateHz / 1000 - 1024);
+    EXPECT_LT(left.size(), std::size_t{kRateHz});
+    player.stop();
+    player.start(*song);
+    EXPECT_TRUE(player.isPlaying());
+    const auto more = renderFrames(player, kRateHz / 2);
+    left.insert(left.end(), more.begin(), more.end());
+    // The tune is one second long: its first note comes again exactly one
+    // second after it first came (FluidSynth starts notes on 64-frame
+    // blocks).
+    // Loud means a quarter of the first round's peak: the reverb of the
+    // first note is still fading.
+    const int threshold = DiskOutput::peak({left.begin(), left.begin() + kRateHz / 2}) / 4;
+    ASSERT_GT(threshold, 500);
+    const auto first = firstLoud(left, 0, threshold);
+    EXPECT_LT(first, 128u);
+    const auto again = firstLoud(left, kRateHz * 3 / 4, threshold);
+    EXPECT_NEAR(static_cast<double>(again - first), kRateHz, 64.0);
+}
+
+TEST(SoundTune, StoppedInTheMiddleItEndsAtOnce) {
+    test::SoundTestFiles files;
+    const auto song = MidiFileReader::load(files.tune("tune.mid", 8));
+    ASSERT_TRUE(song);
+    TunePlayer player(kRateHz);
+    player.attachSynth(nullptr);
+    player.start(*song);
+    renderFrames(player, kRateHz);
+    EXPECT_TRUE(player.isPlaying());
+    player.stop();
+    EXPECT_FALSE(player.isPlaying());
+}
+
+TEST(SoundTune, WaitsForItsSynthWithoutLosingItsBeginning) {
+    test::SoundTestFiles files;
+    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    ASSERT_TRUE(song);
+    TunePlayer player(kRateHz);
+    player.start(*song);
+    // Three seconds of mixing while the sound font still loads...
+    renderFrames(player, 3 * kRateHz);
+    EXPECT_TRUE(player.isPlaying());
+    // ...and then the whole one-second tune is still to come.
+    player.attachSynth(nullptr);
+    renderFrames(player, kRateHz / 2);
+    EXPECT_TRUE(player.isPlaying());
+    renderFrames(player, kRateHz / 2);
+    EXPECT_FALSE(player.isPlaying());
+}
+
+} // namespace
+} // namespace zol
