@@ -10,6 +10,7 @@ add_library(zolbas_sound STATIC
   platform/sdl/CueChannel.cpp
   platform/sdl/GmSynth.cpp
   platform/sdl/MidiFileReader.cpp
+  platform/sdl/MidiTrackReader.cpp
   platform/sdl/MixerSession.cpp
   platform/sdl/SdlSoundDevice.cpp
   platform/sdl/TuneFileCache.cpp
@@ -67,6 +68,7 @@ if(ZOLBAS_TESTS)
     tests/SoundTuneTest.cpp
     tests/SoundBrokenFilesTest.cpp
     tests/SoundNoDeviceTest.cpp
+    tests/SoundStartUpTest.cpp
   )
   target_link_libraries(zolbas_sound_device_tests PRIVATE zolbas_sound zolbas_sound_writers GTest::gtest_main)
   add_test(NAME zolbas_sound_device_tests COMMAND zolbas_sound_device_tests)

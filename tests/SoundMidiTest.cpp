@@ -116,6 +116,10 @@ TEST(SoundMidi, FilesThatAreNoMidiAreRefused) {
     const std::vector<std::uint8_t> noStatus{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
                                              'M', 'T', 'r', 'k', 0, 0, 0, 7,  0, 60, 100, 0, 0xFF, 0x2F, 0};
     EXPECT_FALSE(MidiFileReader::parse(noStatus));
+    // A real-time clock byte belongs on a cable, not in a file.
+    const std::vector<std::uint8_t> clockByte{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
+                                              'M', 'T', 'r', 'k', 0, 0, 0, 6,  0, 0xF8, 0, 0xFF, 0x2F, 0};
+    EXPECT_FALSE(MidiFileReader::parse(clockByte));
     EXPECT_FALSE(MidiFileReader::load("/nonexistent/music1.mid"));
 }
 

@@ -43,7 +43,7 @@ Backing::Backing(MidiWriter& midi, int ticksPerEighth)
       marimbaTrack_(midi.addTrack("Marimba")), drumTrack_(midi.addTrack("Drums")) {
     setUp(midi_, chordTrack_, kChordChannel, kSynthBrass, 70, 44, 30);
     setUp(midi_, bassTrack_, kBassChannel, kSynthBass, 112, 64, 0);
-    setUp(midi_, marimbaTrack_, kMarimbaChannel, kMarimba, 76, 88, 50);
+    setUp(midi_, marimbaTrack_, kMarimbaChannel, kMarimba, 86, 88, 50);
     setUp(midi_, drumTrack_, kDrumChannel, 0, 110, 64, 20);
 }
 
@@ -94,7 +94,7 @@ void Backing::marimba(std::uint32_t halfTick, const ChordShape& chord) {
     const int root = lift(chord.root, kMarimbaLowKey);
     const int tones[4] = {root, root + chord.intervals[1], root + chord.intervals[2], root + 12};
     for (int step = 0; step < 8; ++step) {
-        const int velocity = step % 4 == 0 ? 64 : 50;
+        const int velocity = step % 4 == 0 ? 72 : 58;
         midi_.note(marimbaTrack_, halfTick + step * sixteenth, sixteenth, kMarimbaChannel, tones[kPattern[step]], velocity);
     }
 }

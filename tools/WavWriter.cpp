@@ -11,12 +11,15 @@ namespace {
 constexpr int kBitsPerSample = 16;
 constexpr int kChannels = 1;
 constexpr double kFullScale = 32767.0;
+constexpr std::uint32_t kHeaderBytes = 44;
 
 void putLittle(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-void putTag(std::vector<std::uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void putTag(std::vector<std::uint8_t>& out, const char* tag) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
+}
 
 } // namespace
 
@@ -36,8 +39,9 @@ std::vector<std::uint8_t> WavWriter::bytes(const std::vector<std::int16_t>& samp
     constexpr int kBlockAlign = kChannels * kBitsPerSample / 8;
     const auto dataBytes = static_cast<std::uint32_t>(samples.size() * kBlockAlign);
     std::vector<std::uint8_t> out;
+    out.reserve(kHeaderBytes + dataBytes);
     putTag(out, "RIFF");
-    putLittle(out, 36 + dataBytes, 4);
+    putLittle(out, kHeaderBytes - 8 + dataBytes, 4);
     putTag(out, "WAVE");
     putTag(out, "fmt ");
     putLittle(out, 16, 4);

@@ -1,6 +1,7 @@
 #include "platform/sdl/MidiFileReader.h"
 
 #include "platform/sdl/ByteCursor.h"
+#include "platform/sdl/MidiTrackReader.h"
 
 #include <algorithm>
 #include <fstream>
@@ -10,65 +11,11 @@ namespace zol {
 namespace {
 
 constexpr std::int64_t kDefaultQuarterUs = 500'000;
-constexpr std::uint8_t kMetaTempo = 0x51;
-constexpr std::uint8_t kMetaEndOfTrack = 0x2F;
-
-// A message as it stands in its track, before the tempo map turns ticks
-// into time. Tempo changes ride along so that one walk handles both.
-struct TickedEvent {
-    std::uint64_t tick = 0;
-    std::int64_t quarterUs = 0; // a tempo change when not zero
-    MidiEvent message;
-};
-
-using Track = std::vector<TickedEvent>;
-
-int channelDataBytes(std::uint8_t status) {
-    const int kind = status & 0xF0;
-    return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
-}
-
-// Reads one track; returns the tick of its end, or nothing when the track
-// breaks off or holds bytes that are no MIDI.
-std::optional<std::uint64_t> readTrack(ByteCursor track, Track& out) {
-    std::uint64_t tick = 0;
-    std::uint8_t running = 0;
-    while (!track.atEnd()) {
-        tick += track.varLength();
-        std::uint8_t status = track.byte();
-        if (status == 0xFF) {
-            const std::uint8_t type = track.byte();
-            const auto data = track.take(track.varLength());
-            running = 0;
-            if (track.failed()) return std::nullopt;
-            if (type == kMetaEndOfTrack) return tick;
-            if (type == kMetaTempo && data.size() == 3) {
-                out.push_back({tick, std::max(1, (data[0] << 16) | (data[1] << 8) | data[2]), {}});
-            }
-        } else if (status == 0xF0 || status == 0xF7) {
-            track.take(track.varLength());
-            running = 0;
-        } else {
-            std::uint8_t data[2] = {0, 0};
-            int have = 0;
-            if (status < 0x80) {
-                if (running == 0) return std::nullopt;
-                data[have++] = status;
-                status = running;
-            }
-            while (have < channelDataBytes(status)) data[have++] = track.byte();
-            if (data[0] >= 0x80 || data[1] >= 0x80) return std::nullopt;
-            running = status;
-            out.push_back({tick, 0, {0, status, data[0], data[1]}});
-        }
-    }
-    return std::nullopt;
-}
 
 // Walks all tracks at once in tick order (earlier tracks first on a tie, so
 // a tempo change in the first track takes effect before notes at its tick).
 template <typename Each>
-void inTickOrder(const std::vector<Track>& tracks, Each each) {
+void inTickOrder(const std::vector<MidiTrackReader::Track>& tracks, Each each) {
     std::vector<std::size_t> next(tracks.size(), 0);
     for (;;) {
         std::size_t earliest = tracks.size();
@@ -103,7 +50,7 @@ std::optional<MidiSong> MidiFileReader::parse(std::span<const std::uint8_t> byte
     const int ticksPerFrame = static_cast<int>(division & 0xFF);
     const std::int64_t framedTickUs = framed ? 1'000'000 / std::max(1, framesPerSecond * ticksPerFrame) : 0;
 
-    std::vector<Track> tracks;
+    std::vector<MidiTrackReader::Track> tracks;
     tracks.reserve(trackCount);
     std::uint64_t endTick = 0;
     std::size_t eventCount = 0;
@@ -113,7 +60,7 @@ std::optional<MidiSong> MidiFileReader::parse(std::span<const std::uint8_t> byte
         if (file.failed()) return std::nullopt;
         if (!isTrack) continue;
         tracks.emplace_back();
-        const auto trackEnd = readTrack(ByteCursor(body), tracks.back());
+        const auto trackEnd = MidiTrackReader::read(ByteCursor(body), tracks.back());
         if (!trackEnd) return std::nullopt;
         endTick = std::max(endTick, *trackEnd);
         eventCount += tracks.back().size();
@@ -127,7 +74,7 @@ std::optional<MidiSong> MidiFileReader::parse(std::span<const std::uint8_t> byte
     const auto timeOf = [&](std::uint64_t tick) {
         return baseUs + static_cast<std::int64_t>(tick - baseTick) * quarterUs / ticksPerQuarter;
     };
-    inTickOrder(tracks, [&](const TickedEvent& e) {
+    inTickOrder(tracks, [&](const MidiTrackReader::TickedEvent& e) {
         if (e.quarterUs == 0) {
             song.events.push_back(e.message);
             song.events.back().timeUs = timeOf(e.tick);
