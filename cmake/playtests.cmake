@@ -1,0 +1,45 @@
+# The tests of the play screen's rules, the long random-play test and the
+# golden event traces of `zolbas --simulate`.
+
+add_executable(zolbas_play_test
+  tests/play/EventLog.cpp
+  tests/play/Scripted.cpp
+  tests/play/TickBench.cpp
+  tests/play/BannerTest.cpp
+  tests/play/CaptionsTest.cpp
+  tests/play/CrushCourseTest.cpp
+  tests/play/CrushTest.cpp
+  tests/play/GameOverSequenceTest.cpp
+  tests/play/GameOverTest.cpp
+  tests/play/GameStartTest.cpp
+  tests/play/KeysTest.cpp
+  tests/play/MeteorFallTest.cpp
+  tests/play/MeteorSidewaysTest.cpp
+  tests/play/ScoringTest.cpp
+  tests/play/SimulationContractTest.cpp
+  tests/play/SoundCuesTest.cpp
+  tests/play/TickGateTest.cpp
+  tests/play/WalkersTest.cpp
+)
+target_link_libraries(zolbas_play_test PRIVATE zolbas_sim GTest::gtest_main)
+gtest_discover_tests(zolbas_play_test DISCOVERY_TIMEOUT 60)
+
+# A million ticks of random play; its own executable, so that it can have
+# its own time limit.
+add_executable(zolbas_soak_test
+  tests/soak/SoakTest.cpp
+  tests/soak/TickInvariants.cpp
+)
+target_link_libraries(zolbas_soak_test PRIVATE zolbas_sim GTest::gtest_main)
+add_test(NAME zolbas_soak COMMAND zolbas_soak_test)
+set_tests_properties(zolbas_soak PROPERTIES TIMEOUT 300)
+
+# Every tests/golden/NAME.script runs through `zolbas --simulate` and its
+# events must equal tests/golden/NAME.expected line for line.
+file(GLOB zolbas_golden_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/golden/*.script)
+foreach(script IN LISTS zolbas_golden_scripts)
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME golden_${name}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/golden/run_golden.sh $<TARGET_FILE:zolbas>
+            ${script} ${CMAKE_SOURCE_DIR}/tests/golden/${name}.expected)
+endforeach()
