@@ -30,6 +30,7 @@ void QtWindows::loaded(FormId form) {
     window->show();
     window->raise();
     window->activateWindow();
+    formLoaded_(form);
 }
 
 // A form may unload from a handler of its own window: the window goes once

@@ -19,7 +19,9 @@ class PlayWindow;
 // screen, and gone when it unloads.
 class QtWindows : public Windows {
 public:
-    explicit QtWindows(std::function<void(bool)> holdTimers) : holdTimers_(std::move(holdTimers)) {}
+    // `formLoaded` hears of every form as it loads, after its window shows.
+    QtWindows(std::function<void(bool)> holdTimers, std::function<void(FormId)> formLoaded)
+        : holdTimers_(std::move(holdTimers)), formLoaded_(std::move(formLoaded)) {}
     void attach(Program& program) { program_ = &program; }
 
     void loaded(FormId form) override;
@@ -34,6 +36,7 @@ private:
 
     Program* program_ = nullptr;
     std::function<void(bool)> holdTimers_;
+    std::function<void(FormId)> formLoaded_;
     QPointer<QWidget> windows_[3];
     PlayWindow* play_ = nullptr;
 };

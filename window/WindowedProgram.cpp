@@ -77,10 +77,16 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
     timersPtr = &timers;
     qt::QtSettingsStore settings;
     SdlSoundDevice sound;
-    QtWindows windows([&](bool hold) {
-        presenting = hold;
-        if (!hold && !boxes.isOpen()) timers.resume();
-    });
+    // The sound device (and its soundfont) starts when the first game does,
+    // on a thread of its own, so the title screen opens without waiting.
+    QtWindows windows(
+        [&](bool hold) {
+            presenting = hold;
+            if (!hold && !boxes.isOpen()) timers.resume();
+        },
+        [&](FormId form) {
+            if (form == FormId::Play) sound.prepare();
+        });
     Platform platform{clock, timers, boxes, settings, sound, windows, trace, Rnd{}, executableFolder()};
     Program program(platform);
     windows.attach(program);
