@@ -36,3 +36,9 @@ set_tests_properties(window_play_screen_opens window_whole_loop window_sharp_at_
 add_test(NAME window_installed_game
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/installed_game.sh $<TARGET_FILE:zolbas>)
 set_tests_properties(window_installed_game PROPERTIES RESOURCE_LOCK display TIMEOUT 120)
+
+# Faults the game survives, each with real processes on the display.
+foreach(name bad_settings two_copies no_sound_no_fonts)
+  add_test(NAME window_${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/${name}.sh $<TARGET_FILE:zolbas>)
+  set_tests_properties(window_${name} PROPERTIES RESOURCE_LOCK display TIMEOUT 120)
+endforeach()

@@ -42,6 +42,8 @@ int ScoreStore::readValue(const char* key, int fallback) {
     const auto text = settings_.read(kApp, kSection, key);
     if (!text) return fallback;
     if (const auto value = parseStoredInteger(*text)) return *value;
+    if (const auto it = warned_.find(key); it != warned_.end() && it->second == *text) return fallback;
+    warned_[key] = *text;
     std::fprintf(stderr, "zolbas: the stored best value %s is not a number in range (\"%s\"); using %d\n", key,
                  printable(*text).c_str(), fallback);
     return fallback;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace zol {
@@ -24,7 +25,8 @@ public:
 
     // Sets hiScore and maxCombo from the store. A stored text that is not a
     // number in range gives that key's default and one warning line on
-    // standard error; the next save writes a valid value over it.
+    // standard error (once for the same text, however often it is loaded);
+    // the next save writes a valid value over it.
     void LoadScores();
 
     // Writes hiScore and maxCombo. A stored best that is higher than the one
@@ -40,6 +42,7 @@ private:
     SettingsStore& settings_;
     Trace& trace_;
     const Clock& clock_;
+    std::map<std::string, std::string> warned_;
 };
 
 } // namespace zol

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 using namespace zol;
@@ -119,4 +120,17 @@ TEST(ScoreStore, AStoreThatCannotBeWrittenReportsWhy) {
     copy.store.LoadScores();
     settings.failWrites = true;
     EXPECT_EQ(copy.store.SaveScores(), "the file ZOL.ini cannot be written");
+}
+
+TEST(ScoreStore, TheSameBadTextIsReportedOnceHoweverOftenItIsLoaded) {
+    FailingStore settings;
+    settings.set("HI", "lots");
+    Copy copy(settings);
+    testing::internal::CaptureStderr();
+    copy.store.LoadScores();
+    copy.store.LoadScores();
+    settings.set("HI", "more");
+    copy.store.LoadScores();
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2) << warnings;
 }

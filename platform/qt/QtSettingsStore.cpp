@@ -25,15 +25,18 @@ std::optional<std::string> QtSettingsStore::read(const std::string& app, const s
 
 std::string QtSettingsStore::write(const std::string& app, const std::string& section, const std::string& key,
                                    const std::string& text) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(app));
-    settings.setValue(path(section, key), QString::fromStdString(text));
-    settings.sync();
-    switch (settings.status()) {
-    case QSettings::NoError: return {};
-    case QSettings::AccessError: return "the file " + settings.fileName().toStdString() + " cannot be written";
-    case QSettings::FormatError: return "the file " + settings.fileName().toStdString() + " is not a settings file";
+    QString fileName;
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(app));
+        settings.setValue(path(section, key), QString::fromStdString(text));
+        settings.sync();
+        fileName = settings.fileName();
+        if (settings.status() == QSettings::AccessError) return "the file " + fileName.toStdString() + " cannot be written";
     }
-    return "the settings could not be saved";
+    // A file that was not INI before reports a format error even when the
+    // write went through: what counts is whether the value reads back.
+    if (read(app, section, key) != text) return "the file " + fileName.toStdString() + " did not keep the value";
+    return {};
 }
 
 } // namespace zol::qt

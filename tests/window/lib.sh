@@ -14,7 +14,7 @@ pid=
 
 finish() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$work"
+  [ -n "${KEEP:-}" ] || rm -rf "$work"
 }
 trap finish EXIT
 
@@ -75,4 +75,25 @@ window_gone() {
     sleep 0.1
   done
   fail "the window $1 is still there"
+}
+
+# Starts a game from the title screen (Return on Play) and gives it up at
+# once with E; waits for the game-over question.
+play_and_give_up() {
+  window_named "ゾルバス  別名　ケルノア" > /dev/null
+  sleep 0.3
+  xdotool key Return
+  window_named "ゾルバス" > /dev/null
+  wait_for_event '"ev":"tick"'
+  xdotool key e
+  wait_for_event '"ev":"gameover"'
+}
+
+# Ends a running game's program with Cancel on the game-over question.
+answer_cancel_and_end() {
+  wait_for_event '"text":"得点-'
+  xdotool key Escape
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "Cancel did not end the program"
+  pid=
 }

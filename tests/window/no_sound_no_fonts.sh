@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The game without what it would like to have: no audio device, no sound
+# files beside it, no Japanese fonts. Each time it starts, plays, and says
+# at most one line about what is missing.
+source "$(dirname "$0")/lib.sh"
+
+play_a_while() {
+  : > "$work/trace.jsonl"
+  start_game
+  window_named "ゾルバス  別名　ケルノア" > /dev/null
+  sleep 0.3
+  xdotool key Return
+  window_named "ゾルバス" > /dev/null
+  xdotool keydown Down; sleep 1.5; xdotool keyup Down
+  [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt 20 ] || fail "$1: the game did not play"
+  kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+  lines=$(grep -vc 'XDG_RUNTIME_DIR' "$work/stderr" || true)
+  [ "$lines" -le 1 ] || { cat "$work/stderr"; fail "$1: $lines lines on standard error"; }
+}
+
+SDL_AUDIODRIVER=no-such-driver play_a_while "no audio device"
+
+mkdir "$work/bare"
+cp "$zolbas" "$work/bare/zolbas"
+zolbas="$work/bare/zolbas" play_a_while "no sound files"
+grep -q '"ev":"sound"' "$work/trace.jsonl" && fail "a sound played that is not there"
+
+mkdir "$work/fc"
+cat > "$work/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$work/fc</cachedir></fontconfig>
+CONF
+FONTCONFIG_FILE="$work/fonts.conf" play_a_while "no Japanese fonts"
+echo "no sound, no fonts ok"
