@@ -27,12 +27,13 @@ gtest_discover_tests(zolbas_play_test DISCOVERY_TIMEOUT 60)
 # A million ticks of random play; its own executable, so that it can have
 # its own time limit.
 add_executable(zolbas_soak_test
+  tests/soak/MemoryFlatTest.cpp
   tests/soak/SoakTest.cpp
   tests/soak/TickInvariants.cpp
 )
 target_link_libraries(zolbas_soak_test PRIVATE zolbas_sim GTest::gtest_main)
 add_test(NAME zolbas_soak COMMAND zolbas_soak_test)
-set_tests_properties(zolbas_soak PROPERTIES TIMEOUT 300)
+set_tests_properties(zolbas_soak PROPERTIES TIMEOUT 900)
 
 # Every tests/golden/NAME.script runs through `zolbas --simulate` and its
 # events must equal tests/golden/NAME.expected line for line.
