@@ -9,6 +9,7 @@ add_library(zolbas_qt STATIC
   platform/qt/QtTimerService.cpp
   platform/qt/Waker.cpp
   window/Fonts.cpp
+  window/FormWindow.cpp
   window/HelpWindow.cpp
   window/KeyCodes.cpp
   window/LabelView.cpp

@@ -6,6 +6,7 @@
 #include "shell/Program.h"
 #include "shell/RtfReader.h"
 #include "window/Fonts.h"
+#include "window/FormWindow.h"
 #include "window/Sprites.h"
 #include "window/Twips.h"
 
@@ -19,13 +20,7 @@ namespace zol::window {
 using namespace help;
 
 HelpWindow::HelpWindow(Program& program) : program_(program) {
-    setWindowTitle(QString::fromUtf8(kCaption));
-    setFixedSize(pixels(kClientWidthTw), pixels(kClientHeightTw));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette back = palette();
-    back.setColor(QPalette::Window, qcolor(kBackColor));
-    setPalette(back);
+    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, false);
 
     auto* closeButton = new QPushButton(QString::fromUtf8(kCommand1Caption), this);
     closeButton->setGeometry(pixelRect(kCommand1));

@@ -2,6 +2,7 @@
 
 #include "platform/qt/Guarded.h"
 #include "shell/Program.h"
+#include "window/FormWindow.h"
 #include "window/KeyCodes.h"
 #include "window/Twips.h"
 
@@ -21,10 +22,7 @@ PlayWindow::PlayWindow(Program& program, std::function<void(bool)> holdTimers)
       label3_(kLabel3Font, kLabel3Back, std::nullopt, Qt::AlignLeft),
       label4_(kLabel4Font, kLabel4Back, std::nullopt, Qt::AlignLeft),
       con_(kConFont, std::nullopt, kConText, Qt::AlignLeft) {
-    setWindowTitle(QString::fromUtf8(kCaption));
-    setWindowIcon(Sprites::titleIcon());
-    setFixedSize(pixels(kClientWidthTw), pixels(kClientHeightTw));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -4,6 +4,7 @@
 #include "shell/Program.h"
 #include "shell/TitleLayout.h"
 #include "window/Fonts.h"
+#include "window/FormWindow.h"
 #include "window/Sprites.h"
 #include "window/Twips.h"
 
@@ -29,14 +30,7 @@ QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
 } // namespace
 
 TitleWindow::TitleWindow(Program& program) : program_(program) {
-    setWindowTitle(QString::fromUtf8(kCaption));
-    setWindowIcon(Sprites::titleIcon());
-    setFixedSize(pixels(kClientWidthTw), pixels(kClientHeightTw));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette back = palette();
-    back.setColor(QPalette::Window, qcolor(kBackColor));
-    setPalette(back);
+    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
 
     for (const TitleLabel& design : kLabel1) {
         auto* label = new QLabel(QString::fromUtf8(design.caption), this);

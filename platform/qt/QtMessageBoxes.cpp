@@ -25,13 +25,13 @@ QMessageBox* makeBox(const QString& text, const QString& caption, QMessageBox::I
 
 } // namespace
 
-void QtMessageBoxes::open(const MessageBox& spec, std::function<void(int)> answered) {
-    const bool okCancel = spec.buttons == BoxButtons::OkCancel;
-    QMessageBox* box = makeBox(QString::fromStdString(spec.text), QString::fromStdString(spec.caption),
-                               spec.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+void QtMessageBoxes::open(const MessageBox& request, std::function<void(int)> answered) {
+    const bool okCancel = request.buttons == BoxButtons::OkCancel;
+    QMessageBox* box = makeBox(QString::fromStdString(request.text), QString::fromStdString(request.caption),
+                               request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     ++openCount_;
-    if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), spec));
+    if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), request));
     QObject::connect(box, &QMessageBox::finished, [this, box, answered = std::move(answered)](int) {
         // Closing the box, or Escape, counts as Cancel.
         const int answer = box->clickedButton() == box->button(QMessageBox::Ok) ? kAnswerOk : kAnswerCancel;

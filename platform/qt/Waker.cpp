@@ -37,11 +37,11 @@ Waker::~Waker() {
 
 void Waker::wakeAt(std::chrono::steady_clock::time_point moment) {
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(moment.time_since_epoch()).count();
-    itimerspec spec{};
+    itimerspec deadline{};
     // Zero would disarm the timer: a moment already past wakes at once.
-    spec.it_value.tv_sec = ns > 0 ? ns / 1'000'000'000 : 0;
-    spec.it_value.tv_nsec = ns > 0 ? ns % 1'000'000'000 : 1;
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    deadline.it_value.tv_sec = ns > 0 ? ns / 1'000'000'000 : 0;
+    deadline.it_value.tv_nsec = ns > 0 ? ns % 1'000'000'000 : 1;
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &deadline, nullptr);
     pending_ = true;
 }
 

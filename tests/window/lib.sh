@@ -92,8 +92,10 @@ play_and_give_up() {
 # Ends a running game's program with Cancel on the game-over question.
 answer_cancel_and_end() {
   wait_for_event '"text":"得点-'
+  sleep 0.2
   xdotool key Escape
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  wait_for_event '"ev":"end"'
+  for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "Cancel did not end the program"
   pid=
 }
