@@ -24,6 +24,7 @@ public:
     void present(std::function<void()> then) override;
 
     const QImage& surface() const { return surface_; }
+    bool presenting() const { return frameTimer_.isActive(); }
 
 private:
     struct Stroke {

@@ -55,16 +55,17 @@ void PlayWindow::paintEvent(QPaintEvent*) {
 }
 
 // X11 repeats a held key as release and press pairs; only the real press
-// and the real release reach the game, so a held key stays held.
+// and the real release reach the game, so a held key stays held. While the
+// explosion is shown the game hears no key at all.
 void PlayWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || drawing_.presenting()) return;
     const int code = virtualKeyCode(*event);
     const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
     qt::guarded([&] { program_.play().Form_KeyDown(code, shift); });
 }
 
 void PlayWindow::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
+    if (event->isAutoRepeat() || drawing_.presenting()) return;
     const int code = virtualKeyCode(*event);
     const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
     qt::guarded([&] { program_.play().Form_KeyUp(code, shift); });

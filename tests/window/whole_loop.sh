@@ -39,7 +39,10 @@ changed=$(compare -metric AE -crop 577x25+0+0 "$before" "$after" null: 2>&1 || t
 [ "${changed%% *}" -gt 50 ] || fail "the status line did not change ($changed pixels)"
 
 xdotool key e
+sleep 0.4
+xdotool key Return   # during the explosion: no key reaches the game
 wait_for_event '"ev":"gameover"'
+grep -q 'タイム' "$work/trace.jsonl" && fail "a key reached the game during the explosion"
 shot=$(screenshot "$play" game-over)
 x0=$(grep '"ev":"gameover"' "$work/trace.jsonl" | sed 's/.*"x0":\([-0-9.]*\).*/\1/')
 cx=$(( ${x0%.*} / 15 ))
