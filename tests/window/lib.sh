@@ -28,13 +28,14 @@ start_game() {
 # The id of the visible window whose title is exactly $1.
 window_named() {
   local name=$1 id
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
       echo "$id"
       return 0
     done
     sleep 0.1
   done
+  cat "$work/stderr" >&2 2>/dev/null || true
   fail "no window named $name"
 }
 
