@@ -10,6 +10,7 @@ namespace zol::play {
 struct Label {
     Box box;
     std::string caption;
+    bool operator==(const Label&) const = default;
 };
 
 // An image box. `picture` is the walker store's index for the walkers; the
@@ -24,6 +25,7 @@ struct Image {
         box.left = left;
         box.top = top;
     }
+    bool operator==(const Image&) const = default;
 };
 
 // The controls of the play screen, as the game moves them. They come back as

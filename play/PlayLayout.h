@@ -17,6 +17,7 @@ inline constexpr Rgb kBackColor{255, 128, 0};
 
 struct Box {
     float left, top, width, height;
+    bool operator==(const Box&) const = default;
 };
 
 struct Font {

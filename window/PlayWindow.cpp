@@ -24,7 +24,29 @@ PlayWindow::PlayWindow(Program& program, std::function<void(bool)> holdTimers)
       con_(kConFont, std::nullopt, kConText, Qt::AlignLeft) {
     setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
     setFocusPolicy(Qt::StrongFocus);
+    // Every picture is scaled now, not in the middle of play: a walker's
+    // first crush would otherwise cost its tick a millisecond or two.
+    const qreal dpr = devicePixelRatioF();
+    sprites_.meteorite(pixelRect(kImage1Boxes[0]).size(), dpr);
+    for (int i = 0; i < 7; ++i) sprites_.walker(i, pixelRect(kImage1Boxes[1]).size(), dpr);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PlayWindow::refresh() {
+    const PlayControls& c = program_.play().controls();
+    QRegion dirty;
+    const auto changed = [&](const auto& before, const auto& now, bool wasShown, bool isShown) {
+        if (before == now) return;
+        if (wasShown) dirty += pixelRect(before.box);
+        if (isShown) dirty += pixelRect(now.box);
+    };
+    for (int i = 0; i < 7; ++i) changed(shown_.image1[i], c.image1[i], shown_.image1[i].visible, c.image1[i].visible);
+    for (const auto member : {&PlayControls::label1, &PlayControls::label2, &PlayControls::label3,
+                              &PlayControls::label4, &PlayControls::con}) {
+        changed(shown_.*member, c.*member, true, true);
+    }
+    shown_ = c;
+    if (!dirty.isEmpty()) update(dirty);
 }
 
 void PlayWindow::paintEvent(QPaintEvent*) {

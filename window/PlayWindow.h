@@ -1,5 +1,6 @@
 #pragma once
 
+#include "play/PlayControls.h"
 #include "window/LabelView.h"
 #include "window/PlayDrawing.h"
 #include "window/Sprites.h"
@@ -22,6 +23,8 @@ public:
     PlayWindow(Program& program, std::function<void(bool)> holdTimers);
 
     Drawing& drawing() { return drawing_; }
+    // The game moved something: repaint only what changed since the last time.
+    void refresh();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +39,7 @@ private:
     Sprites sprites_;
     PlayDrawing drawing_;
     LabelView label1_, label2_, label3_, label4_, con_;
+    play::PlayControls shown_;
 };
 
 } // namespace zol::window

@@ -52,7 +52,11 @@ void QtWindows::bringToFront(FormId form) {
 }
 
 void QtWindows::changed(FormId form) {
-    if (QWidget* window = slot(form)) window->update();
+    if (form == FormId::Play && play_) {
+        play_->refresh();
+    } else if (QWidget* window = slot(form)) {
+        window->update();
+    }
 }
 
 Drawing& QtWindows::drawing(FormId) { return play_->drawing(); }
