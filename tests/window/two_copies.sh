@@ -36,7 +36,8 @@ give_up_in() {
 }
 give_up_in "$work/second.jsonl" "$second"
 give_up_in "$work/first.jsonl" "$first"
-kill "$first" "$second" 2>/dev/null || true
+kill -9 "$first" "$second" 2>/dev/null || true
+wait "$first" "$second" 2>/dev/null || true
 
 grep -q '"op":"save","hiScore":5000,"maxCombo":3' "$work/first.jsonl" || fail "the first copy lowered the best"
 grep -q '^HI=5000$' "$ini" && grep -q '^HIc=3$' "$ini" || { cat "$ini"; fail "the stored best was lowered"; }
