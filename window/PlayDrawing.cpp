@@ -30,6 +30,10 @@ PlayDrawing::PlayDrawing(QWidget& window, std::function<void(bool)> holdTimers)
     QObject::connect(&frameTimer_, &QTimer::timeout, [this] { frame(); });
 }
 
+PlayDrawing::~PlayDrawing() {
+    if (presenting()) holdTimers_(false);
+}
+
 void PlayDrawing::line(double x1, double y1, double x2, double y2, Rgb colour) {
     strokes_.push_back({false, x1, y1, x2, y2, colour});
 }

@@ -18,6 +18,8 @@ namespace zol::window {
 class PlayDrawing : public Drawing {
 public:
     PlayDrawing(QWidget& window, std::function<void(bool)> holdTimers);
+    // A window closed in the middle of the animation lets the timers go.
+    ~PlayDrawing() override;
 
     void line(double x1, double y1, double x2, double y2, Rgb colour) override;
     void circle(double cx, double cy, double radius, Rgb colour) override;

@@ -62,6 +62,21 @@ TEST(GameOverDrawing, TheTimersAreHeldWhileTheExplosionIsShown) {
     EXPECT_EQ(holds, 1);
 }
 
+TEST(GameOverDrawing, AWindowClosedDuringTheAnimationReleasesTheTimers) {
+    QWidget window;
+    window.setFixedSize(577, 409);
+    bool held = false;
+    bool continued = false;
+    {
+        window::PlayDrawing drawing(window, [&](bool hold) { held = hold; });
+        play::drawExplosion(drawing, 100);
+        drawing.present([&] { continued = true; });
+        EXPECT_TRUE(held);
+    }
+    EXPECT_FALSE(held);
+    EXPECT_FALSE(continued);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
