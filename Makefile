@@ -17,14 +17,14 @@ build: deps
 play: build
 	$(BUILD)/zolbas
 
-# Every test under AddressSanitizer and UndefinedBehaviorSanitizer, under a
-# virtual X server when there is no display, then the fuzz targets for a
-# bounded time.
+# The fuzz targets for a bounded time, then every test under
+# AddressSanitizer and UndefinedBehaviorSanitizer, under a virtual X server
+# when there is no display; CTest's summary comes last.
 check: deps
 	cmake -S . -B $(CHECK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOLBAS_SANITIZE=ON -DZOLBAS_TESTS=ON
 	cmake --build $(CHECK_BUILD) -j $(JOBS)
-	tools/run-tests.sh $(CHECK_BUILD)
 	$(MAKE) --no-print-directory fuzz
+	tools/run-tests.sh $(CHECK_BUILD)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLBAS_FUZZ=ON -DZOLBAS_TESTS=OFF
