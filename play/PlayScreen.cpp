@@ -11,6 +11,7 @@
 #include "play/Banner.h"
 #include "play/GameOver.h"
 #include "play/PlayTrace.h"
+#include "play/SoundCues.h"
 #include "store/Module1.h"
 #include "store/ScoreStore.h"
 
@@ -30,12 +31,6 @@ constexpr int kKeyE = 69;
 // last processed one.
 constexpr std::int64_t kTickGateMs = 50;
 
-constexpr int kMusicPlayer = 1;
-constexpr int kCuePlayer = 2;
-constexpr const char* kMusicFile = "music1.mid";
-constexpr const char* kCrushFile = "snd.wav";
-constexpr const char* kLevelUpFile = "lvup.wav";
-
 constexpr const char* kGameOverCaption = "ゲームオーバー";
 constexpr const char* kScoreText = "得点-";
 constexpr const char* kAgainText = "点  もう一回やる？";
@@ -47,11 +42,9 @@ constexpr const char* kSaveFailedText = "ベストスコアを保存できませ
 struct PlayScreen::Form {
     PlayControls controls = PlayControls::designed();
     std::unique_ptr<Timer> timer1, timer2, timer3;
-    MediaPlayer mmControl1;
-    MediaPlayer mmControl2;
+    SoundCues sounds;
 
-    explicit Form(Platform& p)
-        : mmControl1(kMusicPlayer, p.sound, p.trace, p.clock), mmControl2(kCuePlayer, p.sound, p.trace, p.clock) {}
+    explicit Form(Platform& p) : sounds(p) {}
 };
 
 PlayScreen::PlayScreen(Platform& platform, Module1& module, ScoreStore& store, Forms& forms)
@@ -171,27 +164,13 @@ void PlayScreen::askPlayAgain() {
     });
 }
 
-// Every cue closes what the player had, opens its file anew, rewinds and
-// plays; a new cue cuts the one before.
-void PlayScreen::kutya() { playFromStart(form_->mmControl2, kCrushFile); }
+void PlayScreen::kutya() { form_->sounds.kutya(); }
 
-void PlayScreen::lvup() { playFromStart(form_->mmControl2, kLevelUpFile); }
-
-void PlayScreen::playFromStart(MediaPlayer& player, const char* file) {
-    player.setCommand("Close");
-    player.setFileName(platform_.appPath + "/" + file);
-    player.setCommand("Open");
-    player.setCommand("Prev");
-    player.setCommand("Play");
-}
+void PlayScreen::lvup() { form_->sounds.lvup(); }
 
 void PlayScreen::startBannerTimer() { form_->timer2->setEnabled(true); }
 
-// The tune is restarted whenever it is not playing, so it loops with a gap
-// of at most one tick.
-void PlayScreen::musicCheck() {
-    if (form_->mmControl1.mode() != MediaPlayer::kModePlaying) playFromStart(form_->mmControl1, kMusicFile);
-}
+void PlayScreen::musicCheck() { form_->sounds.musicCheck(); }
 
 void PlayScreen::gameOver() {
     form_->timer3->setEnabled(true);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/MediaPlayer.h"
 #include "platform/Timer.h"
 #include "play/GameState.h"
 #include "play/PlayControls.h"
@@ -55,7 +54,6 @@ private:
     void musicCheck() override;
     void gameOver() override;
 
-    void playFromStart(MediaPlayer& player, const char* file);
     void askPlayAgain();
 
     Platform& platform_;

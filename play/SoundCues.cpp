@@ -1,0 +1,40 @@
+#include "play/SoundCues.h"
+
+#include "platform/Platform.h"
+
+namespace zol {
+
+namespace {
+
+constexpr int kMusicPlayer = 1;
+constexpr int kCuePlayer = 2;
+constexpr const char* kMusicFile = "music1.mid";
+constexpr const char* kCrushFile = "snd.wav";
+constexpr const char* kLevelUpFile = "lvup.wav";
+
+} // namespace
+
+SoundCues::SoundCues(Platform& p)
+    : appPath_(p.appPath),
+      mmControl1_(kMusicPlayer, p.sound, p.trace, p.clock),
+      mmControl2_(kCuePlayer, p.sound, p.trace, p.clock) {}
+
+void SoundCues::kutya() { playFromStart(mmControl2_, kCrushFile); }
+
+void SoundCues::lvup() { playFromStart(mmControl2_, kLevelUpFile); }
+
+void SoundCues::musicCheck() {
+    if (mmControl1_.mode() != MediaPlayer::kModePlaying) playFromStart(mmControl1_, kMusicFile);
+}
+
+// Every sound closes what the player had, opens its file anew, rewinds and
+// plays; so a new cue cuts the one before.
+void SoundCues::playFromStart(MediaPlayer& player, const char* file) {
+    player.setCommand("Close");
+    player.setFileName(appPath_ + "/" + file);
+    player.setCommand("Open");
+    player.setCommand("Prev");
+    player.setCommand("Play");
+}
+
+} // namespace zol
