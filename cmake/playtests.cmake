@@ -16,6 +16,7 @@ add_executable(zolbas_play_test
   tests/play/MeteorFallTest.cpp
   tests/play/MeteorSidewaysTest.cpp
   tests/play/ScoringTest.cpp
+  tests/play/ShellNavigationTest.cpp
   tests/play/SimulationContractTest.cpp
   tests/play/SoundCuesTest.cpp
   tests/play/TickGateTest.cpp
