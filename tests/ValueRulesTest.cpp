@@ -3,6 +3,7 @@
 #include "platform/NumberText.h"
 #include "platform/Rnd.h"
 #include "platform/Rounding.h"
+#include "play/PlayTick.h"
 
 #include <gtest/gtest.h>
 
@@ -116,4 +117,31 @@ TEST(Events, PositionsThatAreWholeNumbersHaveNoFraction) {
 TEST(Events, TextsAreEscapedAsJson) {
     EXPECT_EQ(JsonLine("msgbox", 1).field("text", "a\"b\\c\nd\x01").str(),
               R"({"ev":"msgbox","t":1,"text":"a\"b\\c\nd\u0001"})");
+}
+
+namespace {
+
+class NoEffects : public play::TickEffects {
+public:
+    void kutya() override {}
+    void lvup() override {}
+    void startBannerTimer() override {}
+    void musicCheck() override {}
+    void gameOver() override {}
+};
+
+} // namespace
+
+TEST(CheckedArithmetic, ATickThatWouldOverflowTheMeteoritesSpeedIsARuntimeError) {
+    play::GameState s;
+    s.level = 1;
+    s.walkSpeed = 1;
+    s.meteorsLeft = 9;
+    s.meteorDX = std::numeric_limits<std::int32_t>::max() - 10;
+    play::PlayControls c = play::PlayControls::designed();
+    Module1 m;
+    m.keyState[1] = 1;  // Right held: 20 more
+    Rnd rnd;
+    NoEffects effects;
+    EXPECT_THROW(play::runTick(s, c, m, rnd, effects), RuntimeError);
 }
