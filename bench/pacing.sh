@@ -8,6 +8,7 @@
 # "down" holds Down the whole time, so the meteorite lands again and again,
 # walkers are crushed and the banner flies while the ticks are measured.
 set -euo pipefail
+export LC_ALL=C.UTF-8   # the game's window titles are Japanese
 build=${1:?build folder}
 seconds=${2:-10}
 mode=${3:-idle}

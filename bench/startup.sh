@@ -6,6 +6,7 @@
 #
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
+export LC_ALL=C.UTF-8   # the game's window titles are Japanese
 build=${1:?build folder}
 runs=${2:-10}
 if [ -z "${DISPLAY:-}" ]; then

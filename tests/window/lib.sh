@@ -3,6 +3,9 @@
 set -euo pipefail
 
 zolbas=${1:?path to zolbas}
+# Window titles are Japanese: xdotool matches them only in a UTF-8 locale,
+# which a bare environment (a fresh machine's CI) may not have set.
+export LC_ALL=C.UTF-8
 artefacts=${ZOLBAS_ARTEFACTS:-$(dirname "$zolbas")/test-artefacts}
 mkdir -p "$artefacts"
 work=$(mktemp -d)

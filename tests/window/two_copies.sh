@@ -26,11 +26,13 @@ window_of() {
   fail "no window $2 of process $1"
 }
 give_up_in() {
-  local trace=$1 pid=$2
-  xdotool windowfocus --sync "$(window_of "$pid" "ゾルバス  別名　ケルノア")"; xdotool key Return
+  local trace=$1 pid=$2 id
+  id=$(window_of "$pid" "ゾルバス  別名　ケルノア")
+  xdotool windowfocus --sync "$id"; xdotool key Return
   for _ in $(seq 50); do grep -q '"form":"play"' "$trace" && break; sleep 0.1; done
   sleep 0.2
-  xdotool windowfocus --sync "$(window_of "$pid" "ゾルバス")"; sleep 0.2; xdotool key e
+  id=$(window_of "$pid" "ゾルバス")
+  xdotool windowfocus --sync "$id"; sleep 0.2; xdotool key e
   for _ in $(seq 80); do grep -q '"op":"save"' "$trace" && break; sleep 0.1; done
   grep -q '"op":"save"' "$trace" || fail "no save in $trace"
 }
