@@ -18,6 +18,19 @@ public:
     virtual bool enabled() const = 0;
 };
 
+// When a timer enabled at `enabledAt` with `intervalMs` next does anything
+// after `now`: the first event of its schedule past now, or, where its due
+// hint says the handler cannot act before then, the first event from then.
+inline std::int64_t nextUsefulEventMs(std::int64_t enabledAt, std::int64_t intervalMs, std::int64_t now,
+                                      const std::function<std::int64_t()>& dueHint) {
+    std::int64_t due = enabledAt + ((now - enabledAt) / intervalMs + 1) * intervalMs;
+    if (dueHint) {
+        const std::int64_t hinted = dueHint();
+        if (hinted > due) due = enabledAt + (hinted - enabledAt + intervalMs - 1) / intervalMs * intervalMs;
+    }
+    return due;
+}
+
 // Makes timers. `dueHint`, when given, tells the earliest clock reading at
 // which an event can do anything: a backend that cannot afford to wake every
 // millisecond may sleep until then, since the handler would turn away every

@@ -44,12 +44,7 @@ public:
     // schedule, or later where the handler could not act before.
     void scheduleNext() {
         if (!enabled_) return;
-        const std::int64_t now = service_.clock_.nowMs();
-        std::int64_t due = enabledAt_ + ((now - enabledAt_) / intervalMs_ + 1) * intervalMs_;
-        if (dueHint_) {
-            const std::int64_t hinted = dueHint_();
-            if (hinted > due) due = enabledAt_ + (hinted - enabledAt_ + intervalMs_ - 1) / intervalMs_ * intervalMs_;
-        }
+        const std::int64_t due = nextUsefulEventMs(enabledAt_, intervalMs_, service_.clock_.nowMs(), dueHint_);
         waker_.wakeAt(service_.clock_.momentOf(due));
     }
 

@@ -63,13 +63,7 @@ std::int64_t SimTimerService::nextUsefulMs(std::int64_t now, std::int64_t limit)
     std::int64_t next = limit;
     for (const auto& e : entries_) {
         if (!e->alive || !e->enabled) continue;
-        const std::int64_t n = e->intervalMs;
-        std::int64_t due = e->enabledAt + ((now - e->enabledAt) / n + 1) * n;
-        if (e->dueHint) {
-            const std::int64_t hinted = e->dueHint();
-            if (hinted > due) due = e->enabledAt + (hinted - e->enabledAt + n - 1) / n * n;
-        }
-        next = std::min(next, due);
+        next = std::min(next, nextUsefulEventMs(e->enabledAt, e->intervalMs, now, e->dueHint));
     }
     return next;
 }

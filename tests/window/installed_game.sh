@@ -28,9 +28,5 @@ man -l "$prefix/share/man/man6/zolbas.6" > /dev/null 2>&1 || fail "the man page 
 "$prefix/bin/zolbas" --version | grep -q '^zolbas ' || fail "the launcher does not start the game"
 zolbas="$prefix/bin/zolbas"
 start_game
-window_named "ゾルバス  別名　ケルノア" > /dev/null
-sleep 0.3
-xdotool key Return
-window_named "ゾルバス" > /dev/null
-wait_for_event '"ev":"tick"'
+enter_game
 echo "installed game ok in $prefix"

@@ -81,14 +81,20 @@ window_gone() {
   fail "the window $1 is still there"
 }
 
-# Starts a game from the title screen (Return on Play) and gives it up at
-# once with E; waits for the game-over question.
-play_and_give_up() {
+# Presses Return on the title screen, where Play has the focus, and waits
+# for the play window's first tick; $play is that window.
+enter_game() {
   window_named "ゾルバス  別名　ケルノア" > /dev/null
   sleep 0.3
   xdotool key Return
-  window_named "ゾルバス" > /dev/null
+  play=$(window_named "ゾルバス")
   wait_for_event '"ev":"tick"'
+}
+
+# Starts a game from the title screen and gives it up at once with E;
+# waits for the explosion to have been shown.
+play_and_give_up() {
+  enter_game
   xdotool key e
   wait_for_event '"ev":"gameover"'
 }

@@ -7,10 +7,7 @@ source "$(dirname "$0")/lib.sh"
 play_a_while() {
   : > "$work/trace.jsonl"
   start_game
-  window_named "ゾルバス  別名　ケルノア" > /dev/null
-  sleep 0.3
-  xdotool key Return
-  window_named "ゾルバス" > /dev/null
+  enter_game
   xdotool keydown Down; sleep 1.5; xdotool keyup Down
   [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt 20 ] || fail "$1: the game did not play"
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=

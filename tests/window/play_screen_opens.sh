@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game
-window_named "ゾルバス  別名　ケルノア" > /dev/null
-sleep 0.3
-xdotool key Return
-play=$(window_named "ゾルバス")
+enter_game
 sleep 0.5
 
 eval "$(xdotool getwindowgeometry --shell "$play")"

@@ -5,11 +5,7 @@ source "$(dirname "$0")/lib.sh"
 export QT_SCALE_FACTOR=2
 
 start_game
-window_named "ゾルバス  別名　ケルノア" > /dev/null
-sleep 0.3
-xdotool key Return
-play=$(window_named "ゾルバス")
-wait_for_event '"ev":"tick"'
+enter_game
 xdotool key Return   # the time-out box holds the meteorite still
 wait_for_event '"ev":"msgbox"'
 sleep 0.3

@@ -5,11 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_game
-window_named "ゾルバス  別名　ケルノア" > /dev/null
-sleep 0.3
-xdotool key Return
-play=$(window_named "ゾルバス")
-wait_for_event '"ev":"tick"'
+enter_game
 before=$(screenshot "$play" status-before)
 
 xdotool keydown Down
