@@ -1,7 +1,8 @@
 # The game's pictures: 32 x 32 XPM drawings compiled into a small library.
 # Plain C++, so the game rules and the tests can use them without Qt.
-add_library(zolbas_pictures STATIC assets/Pictures.cpp)
-target_include_directories(zolbas_pictures PUBLIC ${CMAKE_SOURCE_DIR})
+cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_PICTURES_ROOT)
+add_library(zolbas_pictures STATIC ${ZOLBAS_PICTURES_ROOT}/assets/Pictures.cpp)
+target_include_directories(zolbas_pictures PUBLIC ${ZOLBAS_PICTURES_ROOT})
 
 if(ZOLBAS_TESTS)
   enable_testing()

@@ -1,0 +1,43 @@
+# The Qt-free core every front end builds on: the game library and the
+# simulated platform with the script driver of `zolbas --simulate`.
+cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
+
+# The game itself: rules, screens, score store and the platform interfaces.
+# No Qt here.
+add_library(zolbas_game STATIC
+  ${ZOLBAS_ROOT}/platform/AppFolder.cpp
+  ${ZOLBAS_ROOT}/platform/BoxEvents.cpp
+  ${ZOLBAS_ROOT}/platform/JsonLine.cpp
+  ${ZOLBAS_ROOT}/platform/MediaPlayer.cpp
+  ${ZOLBAS_ROOT}/platform/NumberText.cpp
+  ${ZOLBAS_ROOT}/platform/Rounding.cpp
+  ${ZOLBAS_ROOT}/platform/Trace.cpp
+  ${ZOLBAS_ROOT}/store/ScoreStore.cpp
+  ${ZOLBAS_ROOT}/play/Banner.cpp
+  ${ZOLBAS_ROOT}/play/Captions.cpp
+  ${ZOLBAS_ROOT}/play/GameOver.cpp
+  ${ZOLBAS_ROOT}/play/MeteorMotion.cpp
+  ${ZOLBAS_ROOT}/play/PlayControls.cpp
+  ${ZOLBAS_ROOT}/play/PlayScreen.cpp
+  ${ZOLBAS_ROOT}/play/PlayTick.cpp
+  ${ZOLBAS_ROOT}/play/PlayTrace.cpp
+  ${ZOLBAS_ROOT}/play/Scoring.cpp
+  ${ZOLBAS_ROOT}/play/SoundCues.cpp
+  ${ZOLBAS_ROOT}/play/Walkers.cpp
+  ${ZOLBAS_ROOT}/shell/HelpScreen.cpp
+  ${ZOLBAS_ROOT}/shell/Program.cpp
+  ${ZOLBAS_ROOT}/shell/TitleScreen.cpp
+)
+target_include_directories(zolbas_game PUBLIC ${ZOLBAS_ROOT})
+
+include(${ZOLBAS_ROOT}/cmake/pictures.cmake)
+
+# The simulated platform and the script driver of `zolbas --simulate`.
+add_library(zolbas_sim STATIC
+  ${ZOLBAS_ROOT}/platform/sim/SimMessageBoxes.cpp
+  ${ZOLBAS_ROOT}/platform/sim/SimTimerService.cpp
+  ${ZOLBAS_ROOT}/simulate/Script.cpp
+  ${ZOLBAS_ROOT}/simulate/Simulation.cpp
+)
+target_link_libraries(zolbas_sim PUBLIC zolbas_game)
+
