@@ -1,5 +1,6 @@
 // How many processed ticks a second the game's rules alone run on one core:
 // the tick itself, and the tick driven through the simulation's timers.
+#include "play/GameStart.h"
 #include "play/PlayTick.h"
 #include "simulate/Simulation.h"
 
@@ -13,10 +14,10 @@ namespace {
 
 class Silent : public play::TickEffects {
 public:
-    void kutya() override {}
-    void lvup() override {}
+    void playCrushCue() override {}
+    void playLevelUpCue() override {}
     void startBannerTimer() override {}
-    void musicCheck() override {}
+    void keepTunePlaying() override {}
     void gameOver() override {}
 };
 
@@ -26,7 +27,8 @@ double seconds(std::chrono::steady_clock::duration d) { return std::chrono::dura
 double bareTicksPerSecond(int ticks) {
     play::GameState s;
     play::PlayControls c = play::PlayControls::designed();
-    Module1 m;
+    BestScores best;
+    play::HeldKeys held;
     Rnd rnd;
     Silent effects;
     std::mt19937 keys(1);
@@ -34,18 +36,15 @@ double bareTicksPerSecond(int ticks) {
     for (int i = 0; i < ticks; ++i) {
         if (s.meteorsLeft < 0 || i == 0) {
             s = play::GameState{};
-            s.meteorsLeft = 9;
-            s.level = 1;
-            s.walkSpeed = 1;
-            s.posX[0] = 4372;
+            play::startGame(s, c);
         }
         if ((i & 15) == 0) {
             const unsigned k = keys();
-            m.keyState[0] = k & 1;
-            m.keyState[1] = (k >> 1) & 1;
-            m.keyState[2] = (k >> 2) & 1;
+            held.left = k & 1;
+            held.right = (k >> 1) & 1;
+            held.down = (k >> 2) & 1;
         }
-        play::runTick(s, c, m, rnd, effects);
+        play::runTick(s, c, best, held, rnd, effects);
     }
     return ticks / seconds(std::chrono::steady_clock::now() - start);
 }
@@ -56,14 +55,14 @@ double simulatedTicksPerSecond(int ticks) {
     simulate::Simulation sim(nullptr);
     sim.program().start();
     sim.execute({simulate::Command::Kind::Click, 0, "play", {}});
-    sim.execute({simulate::Command::Kind::Down, 40, {}, {}});
+    sim.execute({simulate::Command::Kind::Down, 0, {}, {}, play::Key::Down});
     const auto start = std::chrono::steady_clock::now();
     int done = 0;
     while (done < ticks) {
         const auto before = sim.program().play().processedTicks();
         sim.execute({simulate::Command::Kind::Ticks, 1000, {}, {}});
         done += static_cast<int>(sim.program().play().processedTicks() - before);
-        if (!sim.program().play().timerEnabled(1)) {
+        if (!sim.program().play().tickTimerEnabled()) {
             sim.execute({simulate::Command::Kind::Wait, 60, {}, {}});
             sim.execute({simulate::Command::Kind::Answer, 0, "ok", {}});
             sim.execute({simulate::Command::Kind::Click, 0, "play", {}});

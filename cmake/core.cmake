@@ -5,6 +5,8 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
 # The game itself: rules, screens, score store and the platform interfaces.
 # No Qt here.
 add_library(zolbas_game STATIC
+  ${ZOLBAS_ROOT}/play/GameStart.cpp
+  ${ZOLBAS_ROOT}/play/Key.cpp
   ${ZOLBAS_ROOT}/platform/AppFolder.cpp
   ${ZOLBAS_ROOT}/platform/BoxEvents.cpp
   ${ZOLBAS_ROOT}/platform/JsonLine.cpp

@@ -2,7 +2,7 @@
 
 #include "platform/NumberText.h"
 #include "platform/Rounding.h"
-#include "play/Scoring.h"
+#include "play/PlayRules.h"
 
 #include <cstdlib>
 
@@ -33,10 +33,10 @@ std::string bestScoreCaption(std::int32_t hiScore) {
 
 std::string bestComboCaption(std::int32_t maxCombo) { return kComboText + numberText(maxCombo); }
 
-void writeCaptions(PlayControls& c, const GameState& s, const Module1& m) {
-    c.label1.caption = statusCaption(s);
-    c.label3.caption = bestScoreCaption(m.hiScore);
-    c.label4.caption = bestComboCaption(m.maxCombo);
+void writeCaptions(PlayControls& c, const GameState& s, const BestScores& best) {
+    c.statusLine.caption = statusCaption(s);
+    c.bestScoreLabel.caption = bestScoreCaption(best.hiScore);
+    c.bestComboLabel.caption = bestComboCaption(best.maxCombo);
 }
 
 } // namespace zol::play

@@ -2,7 +2,7 @@
 
 #include "play/GameState.h"
 #include "play/PlayControls.h"
-#include "store/Module1.h"
+#include "store/BestScores.h"
 
 #include <string>
 
@@ -14,7 +14,7 @@ std::string statusCaption(const GameState& s);
 std::string bestScoreCaption(std::int32_t hiScore);
 std::string bestComboCaption(std::int32_t maxCombo);
 
-// Rewrites Label1, Label3 and Label4, in that order.
-void writeCaptions(PlayControls& c, const GameState& s, const Module1& m);
+// Rewrites the status line, the best score and the best combo, in that order.
+void writeCaptions(PlayControls& c, const GameState& s, const BestScores& best);
 
 } // namespace zol::play

@@ -2,14 +2,12 @@
 
 #include "platform/Int32.h"
 #include "platform/Rounding.h"
+#include "play/PlayRules.h"
 
 namespace zol::play {
 
 namespace {
 
-constexpr std::int32_t kSteerStepTw = 20;
-constexpr std::int32_t kSpeedCap = 30;
-constexpr std::int32_t kRestartHeightTw = 200;
 constexpr std::int32_t kLeftWallPosTw = 1;
 constexpr std::int32_t kRightWallMarginTw = 1;
 
@@ -19,14 +17,14 @@ std::int32_t bounced(std::int32_t dx) { return roundToInt32(static_cast<double>(
 
 } // namespace
 
-std::int32_t speedFactor(std::int32_t level) { return level >= kSpeedCap ? kSpeedCap : level; }
+std::int32_t speedFactor(std::int32_t level) { return level >= kSpeedFactorCap ? kSpeedFactorCap : level; }
 
-void steer(GameState& s, const std::array<std::int16_t, 5>& keyState, std::int32_t factor) {
-    if (keyState[0] == 1) s.meteorDX = i32::sub(s.meteorDX, kSteerStepTw);
-    if (keyState[1] == 1) s.meteorDX = i32::add(s.meteorDX, kSteerStepTw);
-    if (keyState[2] == 1) {
-        s.meteorY = i32::add(i32::add(s.meteorY, i32::mul(7, factor)), 3);
-        s.score = i32::add(s.score, 1);
+void steer(GameState& s, const HeldKeys& keys, std::int32_t factor) {
+    if (keys.left) s.meteorDX = i32::sub(s.meteorDX, kSteerStepTw);
+    if (keys.right) s.meteorDX = i32::add(s.meteorDX, kSteerStepTw);
+    if (keys.down) {
+        s.meteorY = i32::add(i32::add(s.meteorY, i32::mul(kDownPushPerFactor, factor)), kDownPushBase);
+        s.score = i32::add(s.score, kDownPoints);
     }
 }
 
@@ -36,9 +34,9 @@ void restartMeteor(GameState& s) {
 }
 
 void fall(GameState& s, PlayControls& c, std::int32_t factor) {
-    Image& meteor = c.image1[0];
+    Image& meteor = c.meteor;
     s.posX[0] = i32::add(s.posX[0], s.meteorDX);
-    s.meteorY = i32::add(s.meteorY, i32::add(40, i32::mul(7, factor)));
+    s.meteorY = i32::add(s.meteorY, i32::add(kFallBaseTw, i32::mul(kFallPerFactor, factor)));
     meteor.move(static_cast<float>(s.posX[0]), static_cast<float>(s.meteorY));
 
     // Both wall tests look at where the move put the image.
@@ -51,7 +49,7 @@ void fall(GameState& s, PlayControls& c, std::int32_t factor) {
         s.posX[0] = roundToInt32(static_cast<double>(kFormWidthTw) - meteor.box.width - kRightWallMarginTw);
     }
 
-    const double groundLine = static_cast<double>(c.label2.box.top) + c.label2.box.height / 2.0;
+    const double groundLine = static_cast<double>(c.groundBand.box.top) + c.groundBand.box.height / 2.0;
     if (groundLine < static_cast<double>(s.meteorY) + meteor.box.height) {
         s.meteorsLeft = i32::sub(s.meteorsLeft, 1);
         restartMeteor(s);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/GameState.h"
+#include "play/HeldKeys.h"
 #include "play/PlayControls.h"
 
 #include <array>
@@ -14,14 +15,14 @@ namespace zol::play {
 // The level's part in the speeds, capped at 30.
 std::int32_t speedFactor(std::int32_t level);
 
-// Left and Right change the sideways speed by 20; Down pushes the meteorite
-// by 7 x speedFactor + 3 and earns a point.
-void steer(GameState& s, const std::array<std::int16_t, 5>& keyState, std::int32_t factor);
+// Left and Right change the sideways speed; Down pushes the meteorite down
+// and earns a point.
+void steer(GameState& s, const HeldKeys& keys, std::int32_t factor);
 
 // Back to height 200 with no sideways speed, in the same column.
 void restartMeteor(GameState& s);
 
-// The fall by 40 + 7 x speedFactor, the walls (speed reversed and halved)
+// The fall, the walls (speed reversed and halved)
 // and the ground, where the meteorite is lost and restarts.
 void fall(GameState& s, PlayControls& c, std::int32_t factor);
 

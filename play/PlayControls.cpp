@@ -4,14 +4,15 @@ namespace zol::play {
 
 PlayControls PlayControls::designed() {
     PlayControls c{
-        {kLabel1Box, ""},
-        {kLabel2Box, kLabel2Caption},
-        {kLabel3Box, kLabel3Caption},
-        {kLabel4Box, kLabel4Caption},
-        {kConBox, kConCaption},
+        {kStatusLineBox, ""},
+        {kGroundBandBox, kGroundBandCaption},
+        {kBestScoreBox, kBestScoreCaption},
+        {kBestComboBox, kBestComboCaption},
+        {kComboBannerBox, kComboBannerCaption},
+        Image{kMeteorBox, true, kWalkerPictureAtLoad},
         {},
     };
-    for (int i = 0; i < 7; ++i) c.image1[i] = Image{kImage1Boxes[i], true, kWalkerPictureAtLoad};
+    for (int i = 1; i <= 6; ++i) c.walker(i) = Image{kWalkerBoxes[i - 1], true, kWalkerPictureAtLoad};
     return c;
 }
 

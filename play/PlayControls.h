@@ -31,8 +31,13 @@ struct Image {
 // The controls of the play screen, as the game moves them. They come back as
 // designed on every load of the screen.
 struct PlayControls {
-    Label label1, label2, label3, label4, con;
-    std::array<Image, 7> image1;
+    Label statusLine, groundBand, bestScoreLabel, bestComboLabel, comboBanner;
+    Image meteor;
+    std::array<Image, 6> walkers;
+
+    // Walker i, counted from 1 as the game's variables count them.
+    Image& walker(int i) { return walkers[static_cast<std::size_t>(i - 1)]; }
+    const Image& walker(int i) const { return walkers[static_cast<std::size_t>(i - 1)]; }
 
     static PlayControls designed();
 };

@@ -1,18 +1,18 @@
 #include "play/PlayScreen.h"
 
 #include "platform/Clock.h"
-#include "platform/Forms.h"
 #include "platform/MessageBoxes.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
-#include "platform/Rounding.h"
 #include "platform/Trace.h"
-#include "platform/Windows.h"
+#include "shell/Windows.h"
 #include "play/Banner.h"
 #include "play/GameOver.h"
+#include "play/GameStart.h"
+#include "play/PlayRules.h"
 #include "play/PlayTrace.h"
 #include "play/SoundCues.h"
-#include "store/Module1.h"
+#include "shell/Screens.h"
 #include "store/ScoreStore.h"
 
 namespace zol {
@@ -20,16 +20,6 @@ namespace zol {
 using namespace play;
 
 namespace {
-
-constexpr int kKeyEnter = 13;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDown = 40;
-constexpr int kKeyE = 69;
-
-// A tick is processed only when the clock stands more than 50 ms past the
-// last processed one.
-constexpr std::int64_t kTickGateMs = 50;
 
 constexpr const char* kGameOverCaption = "ゲームオーバー";
 constexpr const char* kScoreText = "得点-";
@@ -39,109 +29,95 @@ constexpr const char* kSaveFailedText = "ベストスコアを保存できませ
 } // namespace
 
 // What exists only while the screen is loaded.
-struct PlayScreen::Form {
+struct PlayScreen::LoadedScreen {
     PlayControls controls = PlayControls::designed();
-    std::unique_ptr<Timer> timer1, timer2, timer3;
+    std::unique_ptr<Timer> tickTimer, bannerTimer, gameOverTimer;
     SoundCues sounds;
 
-    explicit Form(Platform& p) : sounds(p) {}
+    explicit LoadedScreen(Platform& p) : sounds(p) {}
 };
 
-PlayScreen::PlayScreen(Platform& platform, Module1& module, ScoreStore& store, Forms& forms)
-    : platform_(platform), module_(module), store_(store), forms_(forms) {}
+PlayScreen::PlayScreen(Platform& platform, BestScores& best, ScoreStore& store, Screens& screens)
+    : platform_(platform), best_(best), store_(store), screens_(screens) {}
 
 PlayScreen::~PlayScreen() = default;
 
 void PlayScreen::load() {
-    form_ = std::make_unique<Form>(platform_);
+    screen_ = std::make_unique<LoadedScreen>(platform_);
     // Created in this order, the timers due in the same millisecond fire in
-    // this order too. Timer1 need not wake before the gate can let a tick in.
-    form_->timer1 = platform_.timers.create(kTimer1IntervalMs, [this] { Timer1_Timer(); },
-                                            [this] { return state_.lastTick + kTickGateMs + 1; });
-    form_->timer2 = platform_.timers.create(kTimer2IntervalMs, [this] { Timer2_Timer(); });
-    form_->timer3 = platform_.timers.create(kTimer3IntervalMs, [this] { Timer3_Timer(); });
-    form_->timer1->setEnabled(true);
-    Form_Load();
-}
-
-void PlayScreen::unload() {
-    Form_Unload();
-    form_.reset();
-}
-
-const PlayControls& PlayScreen::controls() const { return form_->controls; }
-
-bool PlayScreen::timerEnabled(int number) const {
-    if (!form_) return false;
-    const Timer* timers[] = {form_->timer1.get(), form_->timer2.get(), form_->timer3.get()};
-    return timers[number - 1]->enabled();
-}
-
-void PlayScreen::Form_Load() {
-    store_.LoadScores();
-    state_.level = 1;
-    state_.meteorsLeft = 9;
-    state_.posX[0] = roundToInt32(static_cast<double>(kFormWidthTw) / 2);
-    state_.score = 0;
-    state_.meteorY = 0;
-    state_.meteorDX = 0;
-    state_.walkSpeed = 1;
-    form_->controls.con.box.left = -kConBox.width;
-    state_.bannerStep = 0;
-}
-
-void PlayScreen::Form_KeyDown(int keyCode, int) {
-    if (keyCode == kKeyLeft) module_.keyState[0] = 1;
-    if (keyCode == kKeyRight) module_.keyState[1] = 1;
-    if (keyCode == kKeyDown) module_.keyState[2] = 1;
-    if (keyCode == kKeyEnter) {
-        keyboardLost();
-        platform_.boxes.open(MessageBox{kTimeOutText, kCaption, BoxButtons::Ok, BoxIcon::None}, [](int) {});
-    }
-    if (keyCode == kKeyE) state_.meteorsLeft = -1;
-}
-
-void PlayScreen::Form_KeyUp(int keyCode, int) {
-    if (keyCode == kKeyLeft) module_.keyState[0] = 0;
-    if (keyCode == kKeyRight) module_.keyState[1] = 0;
-    if (keyCode == kKeyDown) module_.keyState[2] = 0;
+    // this order too. The tick timer need not wake before the gate can let
+    // a tick in.
+    screen_->tickTimer = platform_.timers.create(kTickTimerIntervalMs, [this] { onTickTimer(); },
+                                                 [this] { return state_.lastTick + kTickGateMs + 1; });
+    screen_->bannerTimer = platform_.timers.create(kBannerTimerIntervalMs, [this] { onBannerTimer(); });
+    screen_->gameOverTimer = platform_.timers.create(kGameOverTimerIntervalMs, [this] { onGameOverTimer(); });
+    screen_->tickTimer->setEnabled(true);
+    store_.load();
+    startGame(state_, screen_->controls);
 }
 
 // Leaving saves nothing and shows no other screen.
-void PlayScreen::Form_Unload() {}
+void PlayScreen::unload() { screen_.reset(); }
 
-void PlayScreen::keyboardLost() { module_.keyState[0] = module_.keyState[1] = module_.keyState[2] = 0; }
+const PlayControls& PlayScreen::controls() const { return screen_->controls; }
 
-void PlayScreen::Timer1_Timer() {
+bool PlayScreen::tickTimerEnabled() const { return screen_ && screen_->tickTimer->enabled(); }
+bool PlayScreen::bannerTimerEnabled() const { return screen_ && screen_->bannerTimer->enabled(); }
+bool PlayScreen::gameOverTimerEnabled() const { return screen_ && screen_->gameOverTimer->enabled(); }
+
+void PlayScreen::keyDown(Key key) {
+    switch (key) {
+    case Key::Left: keys_.left = true; break;
+    case Key::Right: keys_.right = true; break;
+    case Key::Down: keys_.down = true; break;
+    case Key::Enter:
+        keyboardLost();
+        platform_.boxes.open(MessageBox{kTimeOutText, kCaption, BoxButtons::Ok, BoxIcon::None}, [](int) {});
+        break;
+    case Key::GiveUp: giveUp(state_); break;
+    case Key::Other: break;
+    }
+}
+
+void PlayScreen::keyUp(Key key) {
+    if (key == Key::Left) keys_.left = false;
+    if (key == Key::Right) keys_.right = false;
+    if (key == Key::Down) keys_.down = false;
+}
+
+void PlayScreen::keyboardLost() { keys_.releaseAll(); }
+
+void PlayScreen::onTickTimer() {
     if (state_.lastTick + kTickGateMs >= platform_.clock.nowMs()) return;
     state_.lastTick = platform_.clock.nowMs();
-    runTick(state_, form_->controls, module_, platform_.rnd, *this);
+    runTick(state_, screen_->controls, best_, keys_, platform_.rnd, *this);
     ++processedTicks_;
     if (platform_.trace.enabled()) {
-        platform_.trace.write(tickEvent(platform_.clock.nowMs(), state_, form_->controls, module_,
-                                        {timerEnabled(1), timerEnabled(2), timerEnabled(3)}));
+        platform_.trace.write(tickEvent(platform_.clock.nowMs(), state_, screen_->controls, best_, keys_,
+                                        {tickTimerEnabled(), bannerTimerEnabled(), gameOverTimerEnabled()}));
     }
-    platform_.windows.changed(FormId::Play);
+    platform_.windows.changed(ScreenId::Play);
 }
 
-void PlayScreen::Timer2_Timer() {
-    if (!flyBanner(state_, form_->controls)) form_->timer2->setEnabled(false);
+void PlayScreen::onBannerTimer() {
+    if (!flyBanner(state_, screen_->controls)) screen_->bannerTimer->setEnabled(false);
     if (platform_.trace.enabled()) {
-        platform_.trace.write(bannerEvent(platform_.clock.nowMs(), state_, form_->controls, timerEnabled(2)));
+        platform_.trace.write(
+            bannerEvent(platform_.clock.nowMs(), state_, screen_->controls, bannerTimerEnabled()));
     }
-    platform_.windows.changed(FormId::Play);
+    platform_.windows.changed(ScreenId::Play);
 }
 
-void PlayScreen::Timer3_Timer() {
-    const float x0 = form_->controls.image1[0].box.left;
-    Drawing& drawing = platform_.windows.drawing(FormId::Play);
+void PlayScreen::onGameOverTimer() {
+    const float x0 = screen_->controls.meteor.box.left;
+    Drawing& drawing = platform_.windows.explosionSurface();
     const ExplosionCount count = drawExplosion(drawing, x0);
     drawing.present([this, x0, count] {
-        if (!form_) return;
+        if (!screen_) return;
         if (platform_.trace.enabled()) {
             platform_.trace.write(gameOverEvent(platform_.clock.nowMs(), x0, count.lines, count.circles));
         }
-        const std::string error = store_.SaveScores();
+        const std::string error = store_.save();
         if (error.empty()) {
             askPlayAgain();
         } else {
@@ -156,26 +132,26 @@ void PlayScreen::askPlayAgain() {
                          BoxIcon::Exclamation};
     platform_.boxes.open(box, [this](int answer) {
         if (answer == kAnswerOk) {
-            forms_.show(FormId::Title);
-            forms_.unload(FormId::Play);
+            screens_.show(ScreenId::Title);
+            screens_.unload(ScreenId::Play);
         } else {
-            forms_.end();
+            screens_.end();
         }
     });
 }
 
-void PlayScreen::kutya() { form_->sounds.kutya(); }
+void PlayScreen::playCrushCue() { screen_->sounds.playCrushCue(); }
 
-void PlayScreen::lvup() { form_->sounds.lvup(); }
+void PlayScreen::playLevelUpCue() { screen_->sounds.playLevelUpCue(); }
 
-void PlayScreen::startBannerTimer() { form_->timer2->setEnabled(true); }
+void PlayScreen::startBannerTimer() { screen_->bannerTimer->setEnabled(true); }
 
-void PlayScreen::musicCheck() { form_->sounds.musicCheck(); }
+void PlayScreen::keepTunePlaying() { screen_->sounds.keepTunePlaying(); }
 
 void PlayScreen::gameOver() {
-    form_->timer3->setEnabled(true);
-    form_->timer1->setEnabled(false);
-    form_->controls.image1[0].visible = false;
+    screen_->gameOverTimer->setEnabled(true);
+    screen_->tickTimer->setEnabled(false);
+    screen_->controls.meteor.visible = false;
 }
 
 } // namespace zol

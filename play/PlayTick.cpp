@@ -9,13 +9,14 @@
 
 namespace zol::play {
 
-void runTick(GameState& s, PlayControls& c, Module1& m, Rnd& rnd, TickEffects& effects) {
+void runTick(GameState& s, PlayControls& c, BestScores& best, const HeldKeys& keys, Rnd& rnd,
+             TickEffects& effects) {
     // The Down push and the fall use the same factor: the level does not
     // change before the level-up step.
     const std::int32_t factor = speedFactor(s.level);
-    steer(s, m.keyState, factor);
-    keepBestScore(s, m);
-    writeCaptions(c, s, m);
+    steer(s, keys, factor);
+    keepBestScore(s, best);
+    writeCaptions(c, s, best);
 
     bool hitThisTick = false;
     std::int32_t hitCount = 0;
@@ -25,7 +26,7 @@ void runTick(GameState& s, PlayControls& c, Module1& m, Rnd& rnd, TickEffects& e
             hitThisTick = true;
             crush(s, i);
             hitCount = i32::add(hitCount, 1);
-            effects.kutya();
+            effects.playCrushCue();
         }
     }
 
@@ -34,11 +35,11 @@ void runTick(GameState& s, PlayControls& c, Module1& m, Rnd& rnd, TickEffects& e
         effects.startBannerTimer();
         addComboBonus(s);
     }
-    keepBestCombo(s, m);
+    keepBestCombo(s, best);
     if (hitThisTick) restartMeteor(s);
     fall(s, c, factor);
-    if (levelUp(s)) effects.lvup();
-    effects.musicCheck();
+    if (levelUp(s)) effects.playLevelUpCue();
+    effects.keepTunePlaying();
     if (s.meteorsLeft < 0) effects.gameOver();
 }
 

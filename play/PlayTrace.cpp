@@ -4,13 +4,15 @@
 
 namespace zol::play {
 
-std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c, const Module1& m,
+std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c, const BestScores& best, const HeldKeys& keys,
                       const std::array<bool, 3>& timers) {
     std::array<float, 7> left{};
     std::array<std::int32_t, 6> pic{};
-    for (int i = 0; i < 7; ++i) left[i] = c.image1[i].box.left;
-    for (int i = 0; i < 6; ++i) pic[i] = c.image1[i + 1].picture;
-    const std::array<std::int16_t, 3> keys{m.keyState[0], m.keyState[1], m.keyState[2]};
+    left[0] = c.meteor.box.left;
+    for (int i = 1; i <= 6; ++i) left[i] = c.walker(i).box.left;
+    for (int i = 1; i <= 6; ++i) pic[i - 1] = c.walker(i).picture;
+    // Held as 1, not held as 0.
+    const std::array<std::int16_t, 3> keyState{keys.left, keys.right, keys.down};
     return JsonLine("tick", t)
         .field("lastTick", s.lastTick)
         .field("meteorsLeft", s.meteorsLeft)
@@ -24,28 +26,28 @@ std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c,
         .field("posX", std::span<const std::int32_t>(s.posX))
         .field("walkDir", std::span<const std::int32_t>(s.walkDir))
         .field("walkFrame", std::span<const std::int32_t>(s.walkFrame))
-        .field("hiScore", m.hiScore)
-        .field("maxCombo", m.maxCombo)
-        .field("keyState", std::span<const std::int16_t>(keys))
+        .field("hiScore", best.hiScore)
+        .field("maxCombo", best.maxCombo)
+        .field("keyState", std::span<const std::int16_t>(keyState))
         .field("left", std::span<const float>(left))
-        .field("top0", c.image1[0].box.top)
+        .field("top0", c.meteor.box.top)
         .field("pic", std::span<const std::int32_t>(pic))
-        .field("meteorVisible", c.image1[0].visible)
-        .field("label1", c.label1.caption)
-        .field("label3", c.label3.caption)
-        .field("label4", c.label4.caption)
-        .field("con", c.con.caption)
-        .field("conLeft", c.con.box.left)
+        .field("meteorVisible", c.meteor.visible)
+        .field("label1", c.statusLine.caption)
+        .field("label3", c.bestScoreLabel.caption)
+        .field("label4", c.bestComboLabel.caption)
+        .field("con", c.comboBanner.caption)
+        .field("conLeft", c.comboBanner.box.left)
         .field("timers", {timers[0], timers[1], timers[2]})
         .str();
 }
 
-std::string bannerEvent(std::int64_t t, const GameState& s, const PlayControls& c, bool timer2) {
+std::string bannerEvent(std::int64_t t, const GameState& s, const PlayControls& c, bool bannerTimer) {
     return JsonLine("banner", t)
         .field("bannerStep", s.bannerStep)
-        .field("conLeft", c.con.box.left)
+        .field("conLeft", c.comboBanner.box.left)
         .field("combo", s.combo)
-        .field("timer2", timer2)
+        .field("timer2", bannerTimer)
         .str();
 }
 

@@ -1,23 +1,13 @@
 #include "play/Scoring.h"
 
 #include "platform/Int32.h"
+#include "play/PlayRules.h"
 
 namespace zol::play {
 
-namespace {
-
-constexpr std::int32_t kCrushPoints = 100;
-constexpr std::int32_t kCrushPointsPerLevel = 10;
-constexpr std::int32_t kComboPoints = 50;
-constexpr std::int32_t kWalkSpeedCap = 50;
-constexpr std::int32_t kCrushStartFrame = 40;
-constexpr std::int32_t kCrushedFrame = 4;
-
-} // namespace
-
 bool crushes(const GameState& s, const PlayControls& c, int i) {
-    const Box& meteor = c.image1[0].box;
-    const Box& walker = c.image1[i].box;
+    const Box& meteor = c.meteor.box;
+    const Box& walker = c.walker(i).box;
     const double meteorMiddleY = static_cast<double>(s.meteorY) + meteor.height / 2.0;
     const double walkerMiddleX = static_cast<double>(s.posX[i]) + walker.width / 2.0;
     return walker.top <= meteorMiddleY && meteorMiddleY <= static_cast<double>(walker.top) + walker.height &&
@@ -34,12 +24,12 @@ void addComboBonus(GameState& s) {
     s.score = i32::add(s.score, i32::mul(s.combo, kComboPoints));
 }
 
-void keepBestScore(const GameState& s, Module1& m) {
-    if (s.score > m.hiScore) m.hiScore = s.score;
+void keepBestScore(const GameState& s, BestScores& best) {
+    if (s.score > best.hiScore) best.hiScore = s.score;
 }
 
-void keepBestCombo(const GameState& s, Module1& m) {
-    if (s.combo >= m.maxCombo) m.maxCombo = s.combo;
+void keepBestCombo(const GameState& s, BestScores& best) {
+    if (s.combo >= best.maxCombo) best.maxCombo = s.combo;
 }
 
 bool levelUp(GameState& s) {

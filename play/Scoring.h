@@ -2,12 +2,9 @@
 
 #include "play/GameState.h"
 #include "play/PlayControls.h"
-#include "store/Module1.h"
+#include "store/BestScores.h"
 
 namespace zol::play {
-
-// Every 300 points the level rises.
-inline constexpr std::int32_t kLevelPoints = 300;
 
 // The scoring rules of the tick: crushes, the combo bonus, the best values
 // kept during play and the level-up.
@@ -26,8 +23,8 @@ void crush(GameState& s, int i);
 void addComboBonus(GameState& s);
 
 // The best score follows the score; the best combo follows the combo.
-void keepBestScore(const GameState& s, Module1& m);
-void keepBestCombo(const GameState& s, Module1& m);
+void keepBestScore(const GameState& s, BestScores& best);
+void keepBestCombo(const GameState& s, BestScores& best);
 
 // One level a tick at most, every 300 points; the walkers speed up to 50.
 // Gives whether the level rose.

@@ -16,15 +16,15 @@ constexpr const char* kLevelUpFile = "lvup.wav";
 
 SoundCues::SoundCues(Platform& p)
     : appPath_(p.appPath),
-      mmControl1_(kMusicPlayer, p.sound, p.trace, p.clock),
-      mmControl2_(kCuePlayer, p.sound, p.trace, p.clock) {}
+      tunePlayer_(kMusicPlayer, p.sound, p.trace, p.clock),
+      cuePlayer_(kCuePlayer, p.sound, p.trace, p.clock) {}
 
-void SoundCues::kutya() { playFromStart(mmControl2_, kCrushFile); }
+void SoundCues::playCrushCue() { playFromStart(cuePlayer_, kCrushFile); }
 
-void SoundCues::lvup() { playFromStart(mmControl2_, kLevelUpFile); }
+void SoundCues::playLevelUpCue() { playFromStart(cuePlayer_, kLevelUpFile); }
 
-void SoundCues::musicCheck() {
-    if (mmControl1_.mode() != MediaPlayer::kModePlaying) playFromStart(mmControl1_, kMusicFile);
+void SoundCues::keepTunePlaying() {
+    if (tunePlayer_.mode() != MediaPlayer::kModePlaying) playFromStart(tunePlayer_, kMusicFile);
 }
 
 // Every sound closes what the player had, opens its file anew, rewinds and

@@ -16,19 +16,19 @@ public:
     explicit SoundCues(Platform& platform);
 
     // The crush: "snd.wav", once per crushed walker.
-    void kutya();
+    void playCrushCue();
     // The level-up: "lvup.wav".
-    void lvup();
+    void playLevelUpCue();
     // The tune is restarted whenever it is not playing, so it loops with a
     // gap of at most one tick.
-    void musicCheck();
+    void keepTunePlaying();
 
 private:
     void playFromStart(MediaPlayer& player, const char* file);
 
     std::string appPath_;
-    MediaPlayer mmControl1_;
-    MediaPlayer mmControl2_;
+    MediaPlayer tunePlayer_;
+    MediaPlayer cuePlayer_;
 };
 
 } // namespace zol

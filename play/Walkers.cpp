@@ -2,6 +2,7 @@
 
 #include "platform/Int32.h"
 #include "platform/RuntimeError.h"
+#include "play/PlayRules.h"
 
 #include <cmath>
 #include <string>
@@ -10,12 +11,9 @@ namespace zol::play {
 
 namespace {
 
-constexpr std::int32_t kCrushedFrame = 4;
-constexpr std::int32_t kCrushEndFrame = 70;
-constexpr std::int32_t kCrushFrameStep = 2;
-constexpr float kRespawnMarginTw = 700;
-
-std::int32_t stepTw(std::int32_t walkSpeed) { return i32::add(i32::mul(walkSpeed, 10), 50); }
+std::int32_t stepTw(std::int32_t walkSpeed) {
+    return i32::add(i32::mul(walkSpeed, kWalkStepPerSpeed), kWalkStepBaseTw);
+}
 
 } // namespace
 
@@ -30,7 +28,8 @@ void respawnWalker(GameState& s, int i, Rnd& rnd) {
 
 int walkerPicture(const GameState& s, int i) {
     const std::int32_t frame = s.walkFrame[i];
-    const std::int32_t index = frame < kCrushedFrame ? i32::add(i32::mul(2, s.walkDir[i]), frame) : frame / 10;
+    const std::int32_t index =
+        frame < kCrushedFrame ? i32::add(i32::mul(2, s.walkDir[i]), frame) : frame / kCrushFramesPerPicture;
     // The store holds seven pictures; any other index is the runtime's error.
     if (index < 0 || index > 6) {
         throw RuntimeError("Run-time error '340': Control array element '" + std::to_string(index) +
@@ -40,7 +39,7 @@ int walkerPicture(const GameState& s, int i) {
 }
 
 void updateWalker(GameState& s, PlayControls& c, int i, Rnd& rnd) {
-    Image& image = c.image1[i];
+    Image& image = c.walker(i);
     const std::int32_t step = stepTw(s.walkSpeed);
     s.posX[i] = s.walkDir[i] != 0 ? i32::add(s.posX[i], step) : i32::sub(s.posX[i], step);
 

@@ -1,9 +1,9 @@
 #include "shell/HelpScreen.h"
 
-#include "platform/Forms.h"
+#include "shell/Screens.h"
 
 namespace zol {
 
-void HelpScreen::Command1_Click() { forms_.unload(FormId::Help); }
+void HelpScreen::back() { screens_.unload(ScreenId::Help); }
 
 } // namespace zol

@@ -2,19 +2,19 @@
 
 namespace zol {
 
-class Forms;
+class Screens;
 
-// The help screen, Form3: the help document and a button that closes it.
+// The help screen: the help document and a button that closes it.
 // It lives on its own, beside the title screen or a game.
 class HelpScreen {
 public:
-    explicit HelpScreen(Forms& forms) : forms_(forms) {}
+    explicit HelpScreen(Screens& forms) : screens_(forms) {}
 
     // "戻ります": closes only this screen.
-    void Command1_Click();
+    void back();
 
 private:
-    Forms& forms_;
+    Screens& screens_;
 };
 
 } // namespace zol

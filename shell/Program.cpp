@@ -4,7 +4,7 @@
 #include "platform/JsonLine.h"
 #include "platform/Platform.h"
 #include "platform/Trace.h"
-#include "platform/Windows.h"
+#include "shell/Windows.h"
 
 #include <algorithm>
 
@@ -12,11 +12,11 @@ namespace zol {
 
 namespace {
 
-const char* formName(FormId form) {
+const char* formName(ScreenId form) {
     switch (form) {
-    case FormId::Title: return "title";
-    case FormId::Play: return "play";
-    case FormId::Help: return "help";
+    case ScreenId::Title: return "title";
+    case ScreenId::Play: return "play";
+    case ScreenId::Help: return "help";
     }
     return "";
 }
@@ -25,33 +25,33 @@ const char* formName(FormId form) {
 
 Program::Program(Platform& platform)
     : platform_(platform),
-      store_(module1_, platform.settings, platform.trace, platform.clock),
+      store_(best_, platform.settings, platform.trace, platform.clock),
       title_(store_, *this),
-      play_(platform, module1_, store_, *this),
+      play_(platform, best_, store_, *this),
       help_(*this) {}
 
-void Program::start() { show(FormId::Title); }
+void Program::start() { show(ScreenId::Title); }
 
-void Program::traceForm(const char* ev, FormId form) {
+void Program::traceForm(const char* ev, ScreenId form) {
     if (platform_.trace.enabled()) platform_.trace.write(JsonLine(ev, platform_.clock.nowMs()).field("form", formName(form)).str());
 }
 
-void Program::show(FormId form) {
+void Program::show(ScreenId form) {
     if (ended_) return;
     if (isLoaded(form)) {
         platform_.windows.bringToFront(form);
         return;
     }
     loaded_[index(form)] = true;
-    if (form == FormId::Title) title_.Form_Load();
-    if (form == FormId::Play) play_.load();
+    if (form == ScreenId::Title) title_.load();
+    if (form == ScreenId::Play) play_.load();
     traceForm("load", form);
     platform_.windows.loaded(form);
 }
 
-void Program::unload(FormId form) {
+void Program::unload(ScreenId form) {
     if (ended_ || !isLoaded(form)) return;
-    if (form == FormId::Play) play_.unload();
+    if (form == ScreenId::Play) play_.unload();
     loaded_[index(form)] = false;
     platform_.windows.unloaded(form);
     traceForm("unload", form);

@@ -22,8 +22,8 @@ struct TitleLabel {
     Rgb textColour;
 };
 
-// Label1(0) to Label1(2): transparent, centred text.
-inline constexpr TitleLabel kLabel1[3] = {
+// The three title lines: transparent, centred text.
+inline constexpr TitleLabel kTitleLines[3] = {
     {{480, 240, 5655, 855}, "ゾルバス", {play::kGothic, 36, false, false}, false, true, {}},
     {{0, 1080, 6735, 855}, "別名　ケルノア", {play::kGothic, 36, false, false}, false, false, {0, 0, 128}},
     {{360, 2280, 5655, 615}, "ZOLBAS PROJECT", {play::kMincho, 24, true, true}, true, false, {255, 255, 0}},
@@ -39,8 +39,8 @@ struct TitleButton {
 // The buttons in their focus order: Play first, so Space or Enter at once
 // starts a game. END uses the form's default font.
 inline constexpr Font kDefaultFont{play::kGothic, 9, false, false};
-inline constexpr TitleButton kCommand1{{105, 2835, 2655, 615}, "Ｐｌａｙ", {play::kGothic, 21.75, true, false}, true};
-inline constexpr TitleButton kCommand2{{3960, 2835, 2655, 615}, "Help", {play::kGothic, 21.75, true, false}, true};
-inline constexpr TitleButton kCommand3{{105, 3465, 6525, 330}, "END（ゲーム中のギブアップはEキー）", kDefaultFont, false};
+inline constexpr TitleButton kPlayButton{{105, 2835, 2655, 615}, "Ｐｌａｙ", {play::kGothic, 21.75, true, false}, true};
+inline constexpr TitleButton kHelpButton{{3960, 2835, 2655, 615}, "Help", {play::kGothic, 21.75, true, false}, true};
+inline constexpr TitleButton kEndButton{{105, 3465, 6525, 330}, "END（ゲーム中のギブアップはEキー）", kDefaultFont, false};
 
 } // namespace zol::title

@@ -1,19 +1,19 @@
 #include "shell/TitleScreen.h"
 
-#include "platform/Forms.h"
+#include "shell/Screens.h"
 #include "store/ScoreStore.h"
 
 namespace zol {
 
-void TitleScreen::Form_Load() { store_.LoadScores(); }
+void TitleScreen::load() { store_.load(); }
 
-void TitleScreen::Command1_Click() {
-    forms_.show(FormId::Play);
-    forms_.unload(FormId::Title);
+void TitleScreen::play() {
+    screens_.show(ScreenId::Play);
+    screens_.unload(ScreenId::Title);
 }
 
-void TitleScreen::Command2_Click() { forms_.show(FormId::Help); }
+void TitleScreen::help() { screens_.show(ScreenId::Help); }
 
-void TitleScreen::Command3_Click() { forms_.end(); }
+void TitleScreen::quit() { screens_.end(); }
 
 } // namespace zol

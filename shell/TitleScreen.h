@@ -2,27 +2,27 @@
 
 namespace zol {
 
-class Forms;
+class Screens;
 class ScoreStore;
 
-// The title screen, Form1, the start-up form: it loads the best values and
+// The title screen, the first screen of the program: it loads the best values and
 // leads to a game, to the help screen or to the end of the program.
 class TitleScreen {
 public:
-    TitleScreen(ScoreStore& store, Forms& forms) : store_(store), forms_(forms) {}
+    TitleScreen(ScoreStore& store, Screens& forms) : store_(store), screens_(forms) {}
 
-    void Form_Load();
+    void load();
     // "Ｐｌａｙ": the play screen is shown before this one goes, so the
     // program never has no screen in between.
-    void Command1_Click();
+    void play();
     // "Help": the help screen, beside this one.
-    void Command2_Click();
+    void help();
     // "END（ゲーム中のギブアップはEキー）": the program ends at once.
-    void Command3_Click();
+    void quit();
 
 private:
     ScoreStore& store_;
-    Forms& forms_;
+    Screens& screens_;
 };
 
 } // namespace zol

@@ -37,16 +37,6 @@ bool oneOf(std::string_view word, std::initializer_list<std::string_view> choice
 
 } // namespace
 
-std::optional<int> keyCode(std::string_view name) {
-    static constexpr std::array<std::pair<std::string_view, int>, 5> kNames{
-        {{"Left", 37}, {"Right", 39}, {"Down", 40}, {"Enter", 13}, {"E", 69}}};
-    for (const auto& [n, code] : kNames)
-        if (name == n) return code;
-    const auto number = count(name);
-    if (number && *number <= 255) return static_cast<int>(*number);
-    return std::nullopt;
-}
-
 std::variant<Command, std::string> parseLine(std::string_view line) {
     // `set` keeps the rest of its line as it stands, a '#' included.
     const auto all = words(line);
@@ -72,9 +62,9 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
         return Command{verb == "wait" ? Command::Kind::Wait : Command::Kind::Ticks, *n, {}, {}};
     }
     if ((verb == "down" || verb == "up") && arity(1)) {
-        const auto code = keyCode(w[1]);
-        if (!code) return "unknown key: " + std::string(w[1]);
-        return Command{verb == "down" ? Command::Kind::Down : Command::Kind::Up, *code, {}, {}};
+        const auto key = play::keyFromScriptName(w[1]);
+        if (!key) return "unknown key: " + std::string(w[1]);
+        return Command{verb == "down" ? Command::Kind::Down : Command::Kind::Up, 0, {}, {}, *key};
     }
     if (verb == "click" && arity(1) && oneOf(w[1], {"play", "help", "end", "back"}))
         return Command{Command::Kind::Click, 0, std::string(w[1]), {}};

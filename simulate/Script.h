@@ -1,5 +1,7 @@
 #pragma once
 
+#include "play/Key.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,15 +14,13 @@ namespace zol::simulate {
 struct Command {
     enum class Kind { None, Wait, Ticks, Down, Up, Click, Close, Answer, Set, Unset, MusicEnd };
     Kind kind = Kind::None;
-    std::int64_t number = 0;  // wait and ticks: the count; down and up: the key code
+    std::int64_t number = 0;  // wait and ticks: the count
     std::string word;         // click, close, answer: the target; set and unset: the key
     std::string text;         // set: the value, as it stands
+    play::Key key = play::Key::Other;  // down and up
 };
 
 // Parses one line; gives the command, or what is wrong with the line.
 std::variant<Command, std::string> parseLine(std::string_view line);
-
-// A key name of the script as its virtual-key code.
-std::optional<int> keyCode(std::string_view name);
 
 } // namespace zol::simulate

@@ -67,25 +67,24 @@ std::string Simulation::execute(const Command& c) {
 
 std::string Simulation::ticks(std::int64_t count) {
     PlayScreen& play = program_.play();
-    if (!program_.isLoaded(FormId::Play)) return "the play screen is not loaded";
-    if (!play.timerEnabled(1)) return "Timer1 is stopped";
+    if (!program_.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
+    if (!play.tickTimerEnabled()) return "the tick timer is stopped";
     if (boxes_.isOpen()) return "a box is open";
     const std::uint64_t target = play.processedTicks() + static_cast<std::uint64_t>(count);
     while (play.processedTicks() < target && !program_.ended() && !boxes_.isOpen() &&
-           program_.isLoaded(FormId::Play) && play.timerEnabled(1)) {
+           program_.isLoaded(ScreenId::Play) && play.tickTimerEnabled()) {
         advanceTowards(std::numeric_limits<std::int64_t>::max());
     }
     return {};
 }
 
 std::string Simulation::key(const Command& c) {
-    if (!program_.isLoaded(FormId::Play)) return "the play screen is not loaded";
+    if (!program_.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
     if (boxes_.isOpen()) return "a box is open";
-    constexpr int kNoShift = 0;
     if (c.kind == Command::Kind::Down) {
-        program_.play().Form_KeyDown(static_cast<int>(c.number), kNoShift);
+        program_.play().keyDown(c.key);
     } else {
-        program_.play().Form_KeyUp(static_cast<int>(c.number), kNoShift);
+        program_.play().keyUp(c.key);
     }
     return {};
 }
@@ -93,19 +92,19 @@ std::string Simulation::key(const Command& c) {
 std::string Simulation::click(const std::string& button) {
     if (boxes_.isOpen()) return "a box is open";
     if (button == "back") {
-        if (!program_.isLoaded(FormId::Help)) return "the help screen is not loaded";
-        program_.help().Command1_Click();
+        if (!program_.isLoaded(ScreenId::Help)) return "the help screen is not loaded";
+        program_.help().back();
         return {};
     }
-    if (!program_.isLoaded(FormId::Title)) return "the title screen is not loaded";
-    if (button == "play") program_.title().Command1_Click();
-    if (button == "help") program_.title().Command2_Click();
-    if (button == "end") program_.title().Command3_Click();
+    if (!program_.isLoaded(ScreenId::Title)) return "the title screen is not loaded";
+    if (button == "play") program_.title().play();
+    if (button == "help") program_.title().help();
+    if (button == "end") program_.title().quit();
     return {};
 }
 
 std::string Simulation::close(const std::string& form) {
-    const FormId id = form == "title" ? FormId::Title : form == "play" ? FormId::Play : FormId::Help;
+    const ScreenId id = form == "title" ? ScreenId::Title : form == "play" ? ScreenId::Play : ScreenId::Help;
     if (!program_.isLoaded(id)) return "the " + form + " screen is not loaded";
     if (boxes_.isOpen()) return "a box is open";
     program_.unload(id);

@@ -5,7 +5,7 @@
 #include "platform/NumberText.h"
 #include "platform/SettingsStore.h"
 #include "platform/Trace.h"
-#include "store/Module1.h"
+#include "store/BestScores.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -35,8 +35,8 @@ std::string printable(const std::string& text) {
 
 } // namespace
 
-ScoreStore::ScoreStore(Module1& module, SettingsStore& settings, Trace& trace, const Clock& clock)
-    : module_(module), settings_(settings), trace_(trace), clock_(clock) {}
+ScoreStore::ScoreStore(BestScores& best, SettingsStore& settings, Trace& trace, const Clock& clock)
+    : best_(best), settings_(settings), trace_(trace), clock_(clock) {}
 
 int ScoreStore::readValue(const char* key, int fallback) {
     const auto text = settings_.read(kApp, kSection, key);
@@ -49,37 +49,37 @@ int ScoreStore::readValue(const char* key, int fallback) {
     return fallback;
 }
 
-void ScoreStore::LoadScores() {
-    module_.hiScore = readValue(kHiKey, kHiDefault);
-    module_.maxCombo = readValue(kComboKey, kComboDefault);
+void ScoreStore::load() {
+    best_.hiScore = readValue(kHiKey, kHiDefault);
+    best_.maxCombo = readValue(kComboKey, kComboDefault);
     if (trace_.enabled()) {
         trace_.write(JsonLine("store", clock_.nowMs())
                          .field("op", "load")
-                         .field("hiScore", module_.hiScore)
-                         .field("maxCombo", module_.maxCombo)
+                         .field("hiScore", best_.hiScore)
+                         .field("maxCombo", best_.maxCombo)
                          .str());
     }
 }
 
-std::string ScoreStore::SaveScores() {
+std::string ScoreStore::save() {
     // Only a stored text that really is a number can raise the best in
     // memory; anything else is simply overwritten, without a second warning.
     if (const auto stored = settings_.read(kApp, kSection, kHiKey)) {
-        if (const auto value = parseStoredInteger(*stored)) module_.hiScore = std::max(module_.hiScore, *value);
+        if (const auto value = parseStoredInteger(*stored)) best_.hiScore = std::max(best_.hiScore, *value);
     }
     if (const auto stored = settings_.read(kApp, kSection, kComboKey)) {
-        if (const auto value = parseStoredInteger(*stored)) module_.maxCombo = std::max(module_.maxCombo, *value);
+        if (const auto value = parseStoredInteger(*stored)) best_.maxCombo = std::max(best_.maxCombo, *value);
     }
 
-    std::string error = settings_.write(kApp, kSection, kHiKey, numberText(module_.hiScore));
-    const std::string comboError = settings_.write(kApp, kSection, kComboKey, numberText(module_.maxCombo));
+    std::string error = settings_.write(kApp, kSection, kHiKey, numberText(best_.hiScore));
+    const std::string comboError = settings_.write(kApp, kSection, kComboKey, numberText(best_.maxCombo));
     if (error.empty()) error = comboError;
 
     if (trace_.enabled()) {
         trace_.write(JsonLine("store", clock_.nowMs())
                          .field("op", "save")
-                         .field("hiScore", module_.hiScore)
-                         .field("maxCombo", module_.maxCombo)
+                         .field("hiScore", best_.hiScore)
+                         .field("maxCombo", best_.maxCombo)
                          .str());
     }
     return error;

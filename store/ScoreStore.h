@@ -8,7 +8,7 @@ namespace zol {
 class Clock;
 class SettingsStore;
 class Trace;
-struct Module1;
+struct BestScores;
 
 // The best score and best combo between runs: application "ZOL", section
 // "1", keys "HI" and "HIc", values as decimal text.
@@ -21,24 +21,24 @@ public:
     static constexpr int kHiDefault = 1000;
     static constexpr int kComboDefault = 0;
 
-    ScoreStore(Module1& module, SettingsStore& settings, Trace& trace, const Clock& clock);
+    ScoreStore(BestScores& best, SettingsStore& settings, Trace& trace, const Clock& clock);
 
-    // Sets hiScore and maxCombo from the store. A stored text that is not a
+    // Sets the best values from the store. A stored text that is not a
     // number in range gives that key's default and one warning line on
     // standard error (once for the same text, however often it is loaded);
     // the next save writes a valid value over it.
-    void LoadScores();
+    void load();
 
     // Writes hiScore and maxCombo. A stored best that is higher than the one
     // in memory (another copy of the game did better meanwhile) is taken
     // first, so a save never lowers a best. Gives an empty string, or the
     // reason the values could not be kept.
-    std::string SaveScores();
+    std::string save();
 
 private:
     int readValue(const char* key, int fallback);
 
-    Module1& module_;
+    BestScores& best_;
     SettingsStore& settings_;
     Trace& trace_;
     const Clock& clock_;

@@ -1,7 +1,7 @@
 #include "platform/Trace.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimSettingsStore.h"
-#include "store/Module1.h"
+#include "store/BestScores.h"
 #include "store/ScoreStore.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +26,11 @@ public:
 };
 
 struct Copy {
-    Module1 module;
+    BestScores best;
     Trace trace;
     sim::SimClock clock;
     ScoreStore store;
-    explicit Copy(SettingsStore& settings) : store(module, settings, trace, clock) {}
+    explicit Copy(SettingsStore& settings) : store(best, settings, trace, clock) {}
 };
 
 } // namespace
@@ -38,11 +38,11 @@ struct Copy {
 TEST(ScoreStore, NothingStoredLoadsTheDefaults) {
     FailingStore settings;
     Copy copy(settings);
-    copy.module.hiScore = 77;
-    copy.module.maxCombo = 9;
-    copy.store.LoadScores();
-    EXPECT_EQ(copy.module.hiScore, 1000);
-    EXPECT_EQ(copy.module.maxCombo, 0);
+    copy.best.hiScore = 77;
+    copy.best.maxCombo = 9;
+    copy.store.load();
+    EXPECT_EQ(copy.best.hiScore, 1000);
+    EXPECT_EQ(copy.best.maxCombo, 0);
 }
 
 TEST(ScoreStore, StoredValuesRoundTripIncludingNegatives) {
@@ -50,10 +50,10 @@ TEST(ScoreStore, StoredValuesRoundTripIncludingNegatives) {
     settings.set("HI", "12345");
     settings.set("HIc", "-5");
     Copy copy(settings);
-    copy.store.LoadScores();
-    EXPECT_EQ(copy.module.hiScore, 12345);
-    EXPECT_EQ(copy.module.maxCombo, -5);
-    EXPECT_EQ(copy.store.SaveScores(), "");
+    copy.store.load();
+    EXPECT_EQ(copy.best.hiScore, 12345);
+    EXPECT_EQ(copy.best.maxCombo, -5);
+    EXPECT_EQ(copy.store.save(), "");
     EXPECT_EQ(settings.read("ZOL", "1", "HI"), "12345");
     EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "-5");
 }
@@ -61,9 +61,9 @@ TEST(ScoreStore, StoredValuesRoundTripIncludingNegatives) {
 TEST(ScoreStore, AFirstGameSavesTheDefaultBestAndItsCombo) {
     FailingStore settings;
     Copy copy(settings);
-    copy.store.LoadScores();
-    copy.module.maxCombo = 3;
-    EXPECT_EQ(copy.store.SaveScores(), "");
+    copy.store.load();
+    copy.best.maxCombo = 3;
+    EXPECT_EQ(copy.store.save(), "");
     EXPECT_EQ(settings.read("ZOL", "1", "HI"), "1000");
     EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "3");
 }
@@ -74,14 +74,14 @@ TEST(ScoreStore, AValueThatIsNotANumberGivesItsDefaultAndAWarning) {
     settings.set("HIc", "99999999999");
     Copy copy(settings);
     testing::internal::CaptureStderr();
-    copy.store.LoadScores();
+    copy.store.load();
     const std::string warnings = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(copy.module.hiScore, 1000);
-    EXPECT_EQ(copy.module.maxCombo, 0);
+    EXPECT_EQ(copy.best.hiScore, 1000);
+    EXPECT_EQ(copy.best.maxCombo, 0);
     EXPECT_NE(warnings.find("HI is not a number in range (\"lots\")"), std::string::npos) << warnings;
     EXPECT_NE(warnings.find("HIc"), std::string::npos) << warnings;
     // The next save writes valid values over the bad ones.
-    EXPECT_EQ(copy.store.SaveScores(), "");
+    EXPECT_EQ(copy.store.save(), "");
     EXPECT_EQ(settings.read("ZOL", "1", "HI"), "1000");
     EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "0");
 }
@@ -91,7 +91,7 @@ TEST(ScoreStore, BinaryGarbageIsShownEscapedInTheWarning) {
     settings.set("HI", std::string("\x1b[2J\xff", 5));
     Copy copy(settings);
     testing::internal::CaptureStderr();
-    copy.store.LoadScores();
+    copy.store.load();
     const std::string warning = testing::internal::GetCapturedStderr();
     EXPECT_EQ(warning.find('\x1b'), std::string::npos);
     EXPECT_NE(warning.find("\\x1B[2J\\xFF"), std::string::npos) << warning;
@@ -101,25 +101,25 @@ TEST(ScoreStore, ASaveNeverLowersABestThatAnotherCopySavedMeanwhile) {
     FailingStore settings;
     Copy first(settings);
     Copy second(settings);
-    first.store.LoadScores();
-    second.store.LoadScores();
-    first.module.hiScore = 5000;
-    first.module.maxCombo = 2;
-    EXPECT_EQ(first.store.SaveScores(), "");
-    second.module.hiScore = 3000;
-    second.module.maxCombo = 4;
-    EXPECT_EQ(second.store.SaveScores(), "");
+    first.store.load();
+    second.store.load();
+    first.best.hiScore = 5000;
+    first.best.maxCombo = 2;
+    EXPECT_EQ(first.store.save(), "");
+    second.best.hiScore = 3000;
+    second.best.maxCombo = 4;
+    EXPECT_EQ(second.store.save(), "");
     EXPECT_EQ(settings.read("ZOL", "1", "HI"), "5000");
     EXPECT_EQ(settings.read("ZOL", "1", "HIc"), "4");
-    EXPECT_EQ(second.module.hiScore, 5000);
+    EXPECT_EQ(second.best.hiScore, 5000);
 }
 
 TEST(ScoreStore, AStoreThatCannotBeWrittenReportsWhy) {
     FailingStore settings;
     Copy copy(settings);
-    copy.store.LoadScores();
+    copy.store.load();
     settings.failWrites = true;
-    EXPECT_EQ(copy.store.SaveScores(), "the file ZOL.ini cannot be written");
+    EXPECT_EQ(copy.store.save(), "the file ZOL.ini cannot be written");
 }
 
 TEST(ScoreStore, TheSameBadTextIsReportedOnceHoweverOftenItIsLoaded) {
@@ -127,10 +127,10 @@ TEST(ScoreStore, TheSameBadTextIsReportedOnceHoweverOftenItIsLoaded) {
     settings.set("HI", "lots");
     Copy copy(settings);
     testing::internal::CaptureStderr();
-    copy.store.LoadScores();
-    copy.store.LoadScores();
+    copy.store.load();
+    copy.store.load();
     settings.set("HI", "more");
-    copy.store.LoadScores();
+    copy.store.load();
     const std::string warnings = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2) << warnings;
 }

@@ -3,6 +3,7 @@
 #include "platform/NumberText.h"
 #include "platform/Rnd.h"
 #include "platform/Rounding.h"
+#include "play/GameStart.h"
 #include "play/PlayTick.h"
 
 #include <gtest/gtest.h>
@@ -123,10 +124,10 @@ namespace {
 
 class NoEffects : public play::TickEffects {
 public:
-    void kutya() override {}
-    void lvup() override {}
+    void playCrushCue() override {}
+    void playLevelUpCue() override {}
     void startBannerTimer() override {}
-    void musicCheck() override {}
+    void keepTunePlaying() override {}
     void gameOver() override {}
 };
 
@@ -134,14 +135,13 @@ public:
 
 TEST(CheckedArithmetic, ATickThatWouldOverflowTheMeteoritesSpeedIsARuntimeError) {
     play::GameState s;
-    s.level = 1;
-    s.walkSpeed = 1;
-    s.meteorsLeft = 9;
-    s.meteorDX = std::numeric_limits<std::int32_t>::max() - 10;
     play::PlayControls c = play::PlayControls::designed();
-    Module1 m;
-    m.keyState[1] = 1;  // Right held: 20 more
+    play::startGame(s, c);
+    s.meteorDX = std::numeric_limits<std::int32_t>::max() - 10;
+    BestScores best;
+    play::HeldKeys held;
+    held.right = true;  // 20 more
     Rnd rnd;
     NoEffects effects;
-    EXPECT_THROW(play::runTick(s, c, m, rnd, effects), RuntimeError);
+    EXPECT_THROW(play::runTick(s, c, best, held, rnd, effects), RuntimeError);
 }

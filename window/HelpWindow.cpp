@@ -22,30 +22,30 @@ using namespace help;
 HelpWindow::HelpWindow(Program& program) : program_(program) {
     setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, false);
 
-    auto* closeButton = new QPushButton(QString::fromUtf8(kCommand1Caption), this);
-    closeButton->setGeometry(pixelRect(kCommand1));
-    closeButton->setFont(designedFont(kCommand1Font));
+    auto* closeButton = new QPushButton(QString::fromUtf8(kBackButtonCaption), this);
+    closeButton->setGeometry(pixelRect(kBackButton));
+    closeButton->setFont(designedFont(kBackButtonFont));
     closeButton->setAutoDefault(true);
 
     auto* document = new QPlainTextEdit(this);
-    document->setGeometry(pixelRect(kRichTextBox1));
+    document->setGeometry(pixelRect(kDocumentBox));
     document->setFont(designedFont(kDocumentFont));
     document->setReadOnly(true);
     document->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document->setPlainText(QString::fromStdString(readRtf(helpDocumentRtf()).text));
 
     auto* icon = new QLabel(this);
-    icon->setGeometry(pixelRect(kImage1));
+    icon->setGeometry(pixelRect(kIconBox));
     icon->setPixmap(Sprites::titleIcon());
 
     setTabOrder(closeButton, document);
     closeButton->setFocus();
-    connect(closeButton, &QPushButton::clicked, [this] { qt::guarded([this] { program_.help().Command1_Click(); }); });
+    connect(closeButton, &QPushButton::clicked, [this] { qt::guarded([this] { program_.help().back(); }); });
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    qt::guarded([&] { program_.unload(FormId::Help); });
+    qt::guarded([&] { program_.unload(ScreenId::Help); });
 }
 
 } // namespace zol::window

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "play/Key.h"
+
 class QKeyEvent;
 
 namespace zol::window {
 
-// The virtual-key code of a key event, as the play screen's key handlers
-// expect it: 37 Left, 38 Up, 39 Right, 40 Down, 13 Enter, 65 to 90 the
-// letters whatever the case, 48 to 57 the digits; 0 for keys it ignores.
-int virtualKeyCode(const QKeyEvent& event);
+// The game's key for a key event: the arrows, Enter (either one), E in
+// either case; every other key is Other.
+play::Key gameKey(const QKeyEvent& event);
 
 } // namespace zol::window

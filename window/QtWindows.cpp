@@ -18,12 +18,12 @@ void centre(QWidget& window) {
 
 } // namespace
 
-void QtWindows::loaded(FormId form) {
+void QtWindows::loaded(ScreenId form) {
     QWidget* window = nullptr;
     switch (form) {
-    case FormId::Title: window = new TitleWindow(*program_); break;
-    case FormId::Play: window = play_ = new PlayWindow(*program_, holdTimers_); break;
-    case FormId::Help: window = new HelpWindow(*program_); break;
+    case ScreenId::Title: window = new TitleWindow(*program_); break;
+    case ScreenId::Play: window = play_ = new PlayWindow(*program_, holdTimers_); break;
+    case ScreenId::Help: window = new HelpWindow(*program_); break;
     }
     slot(form) = window;
     centre(*window);
@@ -35,31 +35,31 @@ void QtWindows::loaded(FormId form) {
 
 // A form may unload from a handler of its own window: the window goes once
 // that handler has returned.
-void QtWindows::unloaded(FormId form) {
+void QtWindows::unloaded(ScreenId form) {
     if (QWidget* window = slot(form)) {
         window->hide();
         window->deleteLater();
     }
     slot(form) = nullptr;
-    if (form == FormId::Play) play_ = nullptr;
+    if (form == ScreenId::Play) play_ = nullptr;
 }
 
-void QtWindows::bringToFront(FormId form) {
+void QtWindows::bringToFront(ScreenId form) {
     if (QWidget* window = slot(form)) {
         window->raise();
         window->activateWindow();
     }
 }
 
-void QtWindows::changed(FormId form) {
-    if (form == FormId::Play && play_) {
+void QtWindows::changed(ScreenId form) {
+    if (form == ScreenId::Play && play_) {
         play_->refresh();
     } else if (QWidget* window = slot(form)) {
         window->update();
     }
 }
 
-Drawing& QtWindows::drawing(FormId) { return play_->drawing(); }
+Drawing& QtWindows::explosionSurface() { return play_->drawing(); }
 
 void QtWindows::end() {
     for (auto& window : windows_) {

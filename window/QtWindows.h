@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Windows.h"
+#include "shell/Windows.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -20,23 +20,23 @@ class PlayWindow;
 class QtWindows : public Windows {
 public:
     // `formLoaded` hears of every form as it loads, after its window shows.
-    QtWindows(std::function<void(bool)> holdTimers, std::function<void(FormId)> formLoaded)
+    QtWindows(std::function<void(bool)> holdTimers, std::function<void(ScreenId)> formLoaded)
         : holdTimers_(std::move(holdTimers)), formLoaded_(std::move(formLoaded)) {}
     void attach(Program& program) { program_ = &program; }
 
-    void loaded(FormId form) override;
-    void unloaded(FormId form) override;
-    void bringToFront(FormId form) override;
-    void changed(FormId form) override;
-    Drawing& drawing(FormId form) override;
+    void loaded(ScreenId form) override;
+    void unloaded(ScreenId form) override;
+    void bringToFront(ScreenId form) override;
+    void changed(ScreenId form) override;
+    Drawing& explosionSurface() override;
     void end() override;
 
 private:
-    QPointer<QWidget>& slot(FormId form) { return windows_[static_cast<int>(form)]; }
+    QPointer<QWidget>& slot(ScreenId form) { return windows_[static_cast<int>(form)]; }
 
     Program* program_ = nullptr;
     std::function<void(bool)> holdTimers_;
-    std::function<void(FormId)> formLoaded_;
+    std::function<void(ScreenId)> formLoaded_;
     QPointer<QWidget> windows_[3];
     PlayWindow* play_ = nullptr;
 };

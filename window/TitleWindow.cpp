@@ -32,7 +32,7 @@ QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
 TitleWindow::TitleWindow(Program& program) : program_(program) {
     setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
 
-    for (const TitleLabel& design : kLabel1) {
+    for (const TitleLabel& design : kTitleLines) {
         auto* label = new QLabel(QString::fromUtf8(design.caption), this);
         label->setGeometry(pixelRect(design.box));
         label->setFont(designedFont(design.font, design.underline));
@@ -40,20 +40,20 @@ TitleWindow::TitleWindow(Program& program) : program_(program) {
         if (!design.systemTextColour) label->setStyleSheet(QStringLiteral("color: %1").arg(qcolor(design.textColour).name()));
     }
 
-    QPushButton* play = makeButton(this, kCommand1);
-    QPushButton* help = makeButton(this, kCommand2);
-    QPushButton* end = makeButton(this, kCommand3);
+    QPushButton* play = makeButton(this, kPlayButton);
+    QPushButton* help = makeButton(this, kHelpButton);
+    QPushButton* end = makeButton(this, kEndButton);
     setTabOrder(play, help);
     setTabOrder(help, end);
     play->setFocus();
-    connect(play, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command1_Click(); }); });
-    connect(help, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command2_Click(); }); });
-    connect(end, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().Command3_Click(); }); });
+    connect(play, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().play(); }); });
+    connect(help, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().help(); }); });
+    connect(end, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().quit(); }); });
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    qt::guarded([&] { program_.unload(FormId::Title); });
+    qt::guarded([&] { program_.unload(ScreenId::Title); });
 }
 
 } // namespace zol::window

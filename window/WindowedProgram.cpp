@@ -84,8 +84,8 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
             presenting = hold;
             if (!hold && !boxes.isOpen()) timers.resume();
         },
-        [&](FormId form) {
-            if (form == FormId::Play) sound.prepare();
+        [&](ScreenId form) {
+            if (form == ScreenId::Play) sound.prepare();
         });
     Platform platform{clock, timers, boxes, settings, sound, windows, trace, Rnd{}, executableFolder()};
     Program program(platform);

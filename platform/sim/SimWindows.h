@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Drawing.h"
-#include "platform/Windows.h"
+#include "shell/Windows.h"
 
 namespace zol::sim {
 
@@ -16,11 +16,11 @@ public:
 // No windows in the simulation; the program's end stops the script.
 class SimWindows : public Windows {
 public:
-    void loaded(FormId) override {}
-    void unloaded(FormId) override {}
-    void bringToFront(FormId) override {}
-    void changed(FormId) override {}
-    Drawing& drawing(FormId) override { return drawing_; }
+    void loaded(ScreenId) override {}
+    void unloaded(ScreenId) override {}
+    void bringToFront(ScreenId) override {}
+    void changed(ScreenId) override {}
+    Drawing& explosionSurface() override { return drawing_; }
     void end() override { ended_ = true; }
     bool ended() const { return ended_; }
 

@@ -29,7 +29,7 @@ TEST(BannerFlight, EveryStepOfAFlightMovesTheBannerAsTheFlightTableSays) {
     for (int n = 0; n < 18; ++n) {
         const bool flying = flyBanner(bench.s, bench.c);
         EXPECT_EQ(bench.s.bannerStep, kFlight[n].bannerStep) << "step " << n + 1;
-        EXPECT_EQ(bench.c.con.box.left, kFlight[n].left) << "step " << n + 1;
+        EXPECT_EQ(bench.c.comboBanner.box.left, kFlight[n].left) << "step " << n + 1;
         EXPECT_EQ(flying, n < 17) << "step " << n + 1;
         EXPECT_EQ(bench.s.combo, n < 17 ? 1 : 0) << "step " << n + 1;
     }
@@ -37,10 +37,10 @@ TEST(BannerFlight, EveryStepOfAFlightMovesTheBannerAsTheFlightTableSays) {
 
 TEST(BannerFlight, AOneCrushFlightReadsOneHitAndStartsOffTheLeftEdge) {
     TickBench bench;
-    bench.c.con.box.left = 512;
+    bench.c.comboBanner.box.left = 512;
     startFlight(bench.s, bench.c, 1);
-    EXPECT_EQ(bench.c.con.caption, "1HIT!");
-    EXPECT_EQ(bench.c.con.box.left, -2700.0f);
+    EXPECT_EQ(bench.c.comboBanner.caption, "1HIT!");
+    EXPECT_EQ(bench.c.comboBanner.box.left, -2700.0f);
     EXPECT_EQ(bench.s.bannerStep, 900);
     EXPECT_EQ(bench.s.combo, 1);
 }
@@ -50,36 +50,36 @@ TEST(BannerFlight, ATwoCrushTickRaisesTheComboByTwo) {
     bench.s.combo = 3;
     startFlight(bench.s, bench.c, 2);
     EXPECT_EQ(bench.s.combo, 5);
-    EXPECT_EQ(bench.c.con.caption, "5HIT!");
+    EXPECT_EQ(bench.c.comboBanner.caption, "5HIT!");
 }
 
 TEST(BannerFlight, ACrushBetweenStepsTenAndElevenRestartsAFullEighteenStepFlight) {
     TickBench bench;
     startFlight(bench.s, bench.c, 1);
     for (int n = 0; n < 10; ++n) ASSERT_TRUE(flyBanner(bench.s, bench.c));
-    ASSERT_EQ(bench.c.con.box.left, 800.0f);
+    ASSERT_EQ(bench.c.comboBanner.box.left, 800.0f);
 
     startFlight(bench.s, bench.c, 1);
     EXPECT_EQ(bench.s.combo, 2);
-    EXPECT_EQ(bench.c.con.caption, "2HIT!");
-    EXPECT_EQ(bench.c.con.box.left, -2700.0f);
+    EXPECT_EQ(bench.c.comboBanner.caption, "2HIT!");
+    EXPECT_EQ(bench.c.comboBanner.box.left, -2700.0f);
     for (int n = 0; n < 17; ++n) {
         EXPECT_TRUE(flyBanner(bench.s, bench.c)) << "step " << n + 1;
-        EXPECT_EQ(bench.c.con.box.left, kFlight[n].left) << "step " << n + 1;
+        EXPECT_EQ(bench.c.comboBanner.box.left, kFlight[n].left) << "step " << n + 1;
         EXPECT_EQ(bench.s.combo, 2);
     }
     EXPECT_FALSE(flyBanner(bench.s, bench.c));
     EXPECT_EQ(bench.s.combo, 0);
-    EXPECT_EQ(bench.c.con.box.left, -2700.0f);
+    EXPECT_EQ(bench.c.comboBanner.box.left, -2700.0f);
 }
 
 TEST(BannerFlight, AFlightEndedByAnyStepLeavesTheBannerAtExactlyMinus2700) {
     TickBench bench;
     bench.s.combo = 4;
     bench.s.bannerStep = -300;
-    bench.c.con.box.left = -2650;
+    bench.c.comboBanner.box.left = -2650;
     EXPECT_FALSE(flyBanner(bench.s, bench.c));
-    EXPECT_EQ(bench.c.con.box.left, -2700.0f);
+    EXPECT_EQ(bench.c.comboBanner.box.left, -2700.0f);
     EXPECT_EQ(bench.s.combo, 0);
 }
 

@@ -59,9 +59,9 @@ TEST(CaptionsInPlay, TheFirstTickOfAGameShowsTheStartCaptions) {
 TEST(CaptionsInPlay, TheScreenShowsTheDesignedCaptionsUntilTheFirstTick) {
     Scripted game;
     ASSERT_EQ(game.run("click play"), "");
-    EXPECT_EQ(game.controls().label1.caption, "");
-    EXPECT_EQ(game.controls().label3.caption, "ＨＩ－");
-    EXPECT_EQ(game.controls().label4.caption, "MAXCOMBO：");
+    EXPECT_EQ(game.controls().statusLine.caption, "");
+    EXPECT_EQ(game.controls().bestScoreLabel.caption, "ＨＩ－");
+    EXPECT_EQ(game.controls().bestComboLabel.caption, "MAXCOMBO：");
 }
 
 TEST(CaptionsInPlay, TheLastTickAfterGivingUpShowsOneMeteorite) {
@@ -69,7 +69,7 @@ TEST(CaptionsInPlay, TheLastTickAfterGivingUpShowsOneMeteorite) {
     ASSERT_EQ(game.runAll({"click play", "ticks 3", "down E", "ticks 1"}), "");
     EXPECT_EQ(game.log.only("tick").back().text("label1"),
               "隕石のかず－1個  現在の得点－0Pts  ＬＥＶＥＬ－1");
-    EXPECT_EQ(game.controls().label1.caption, "隕石のかず－1個  現在の得点－0Pts  ＬＥＶＥＬ－1");
+    EXPECT_EQ(game.controls().statusLine.caption, "隕石のかず－1個  現在の得点－0Pts  ＬＥＶＥＬ－1");
 }
 
 TEST(CaptionsInPlay, TheTickThatLosesTheLastMeteoriteShowsZeroAndEndsTheGame) {
@@ -77,7 +77,7 @@ TEST(CaptionsInPlay, TheTickThatLosesTheLastMeteoriteShowsZeroAndEndsTheGame) {
     bench.s.meteorsLeft = 0;
     bench.s.meteorY = 5250;
     const auto calls = bench.tick();
-    EXPECT_EQ(bench.c.label1.caption, "隕石のかず－0個  現在の得点－0Pts  ＬＥＶＥＬ－1");
+    EXPECT_EQ(bench.c.statusLine.caption, "隕石のかず－0個  現在の得点－0Pts  ＬＥＶＥＬ－1");
     EXPECT_EQ(bench.s.meteorsLeft, -1);
     EXPECT_EQ(calls.back(), "gameover");
 }
@@ -90,9 +90,9 @@ TEST(CaptionsInPlay, TheCaptionsShowTheScoreBeforeThisTicksCrushesAndTheLevelBef
     bench.tick();
     ASSERT_EQ(bench.s.score, 350);
     ASSERT_EQ(bench.s.level, 2);
-    EXPECT_EQ(bench.c.label1.caption, "隕石のかず－9個  現在の得点－200Pts  ＬＥＶＥＬ－1");
+    EXPECT_EQ(bench.c.statusLine.caption, "隕石のかず－9個  現在の得点－200Pts  ＬＥＶＥＬ－1");
     bench.tick();
-    EXPECT_EQ(bench.c.label1.caption, "隕石のかず－9個  現在の得点－350Pts  ＬＥＶＥＬ－2");
+    EXPECT_EQ(bench.c.statusLine.caption, "隕石のかず－9個  現在の得点－350Pts  ＬＥＶＥＬ－2");
 }
 
 } // namespace

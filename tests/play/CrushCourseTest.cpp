@@ -16,14 +16,14 @@ TEST(CrushCourse, ACrushedWalkerShowsThreeCrushPicturesAndRespawnsOnTheFifteenth
     for (int tick = 1; tick <= 14; ++tick) {
         updateWalker(bench.s, bench.c, 6, bench.rnd);
         EXPECT_EQ(bench.s.walkFrame[6], 40 + 2 * tick) << "tick " << tick;
-        EXPECT_EQ(bench.c.image1[6].picture, tick <= 4 ? 4 : tick <= 9 ? 5 : 6) << "tick " << tick;
+        EXPECT_EQ(bench.c.walker(6).picture, tick <= 4 ? 4 : tick <= 9 ? 5 : 6) << "tick " << tick;
         // A crushed walker keeps sliding along.
         EXPECT_EQ(bench.s.posX[6], 1000 + 60 * tick);
     }
     updateWalker(bench.s, bench.c, 6, bench.rnd);
     expectRespawned(bench, 6, 1);
     const Respawn r = DocumentedDraws::nthRespawn(1);
-    EXPECT_EQ(bench.c.image1[6].picture, 2 * r.dir + r.frame);
+    EXPECT_EQ(bench.c.walker(6).picture, 2 * r.dir + r.frame);
 }
 
 TEST(CrushCourse, AFrameOf68BecomesSeventyAndTheWalkerRespawnsInThatTick) {
@@ -40,7 +40,7 @@ TEST(CrushCourse, ACrushedWalkerLeavingTheAreaRespawnsOnceAndWalksAtOnce) {
     // Frame 68 after the step; the respawn on the right edge gives a walking
     // frame, so the end of the crush does not respawn it a second time.
     expectRespawned(bench, 1, 1);
-    EXPECT_LT(bench.c.image1[1].picture, 4);
+    EXPECT_LT(bench.c.walker(1).picture, 4);
 }
 
 } // namespace

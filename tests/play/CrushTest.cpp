@@ -51,7 +51,7 @@ TEST(CrushBounds, AWalker308TwipsAsideOnEitherSideEscapes) {
 TEST(CrushBounds, AWalkerWhoseMiddleIsExactlyAtEitherEdgeOfTheMeteoriteIsCrushed) {
     // With a walker 616 wide its middle falls on whole twips.
     TickBench bench = underneath(4700, 0);
-    bench.c.image1[1].box.width = 616;
+    bench.c.walker(1).box.width = 616;
     bench.s.posX[1] = bench.s.posX[0] - 308;  // middle at the left edge
     EXPECT_TRUE(crushes(bench.s, bench.c, 1));
     bench.s.posX[1] = bench.s.posX[0] - 309;

@@ -18,19 +18,19 @@ void expectNewGame(Scripted& game) {
     EXPECT_EQ(s.meteorY, 0);
     EXPECT_EQ(s.meteorDX, 0);
     EXPECT_EQ(s.bannerStep, 0);
-    EXPECT_EQ(game.controls().con.box.left, -2700.0f);
-    EXPECT_TRUE(game.timer(1));
-    EXPECT_FALSE(game.timer(2));
-    EXPECT_FALSE(game.timer(3));
+    EXPECT_EQ(game.controls().comboBanner.box.left, -2700.0f);
+    EXPECT_TRUE(game.play().tickTimerEnabled());
+    EXPECT_FALSE(game.play().bannerTimerEnabled());
+    EXPECT_FALSE(game.play().gameOverTimerEnabled());
     // The controls come back as designed: the meteorite at its place, the
     // walkers beyond the right edge showing the upright right-facing frame.
-    EXPECT_EQ(game.controls().image1[0].box.left, 4320.0f);
-    EXPECT_EQ(game.controls().image1[0].box.top, -120.0f);
-    EXPECT_TRUE(game.controls().image1[0].visible);
+    EXPECT_EQ(game.controls().meteor.box.left, 4320.0f);
+    EXPECT_EQ(game.controls().meteor.box.top, -120.0f);
+    EXPECT_TRUE(game.controls().meteor.visible);
     const float designedLeft[7] = {4320, 9480, 9720, 9840, 9480, 9960, 9600};
     for (int i = 1; i <= 6; ++i) {
-        EXPECT_EQ(game.controls().image1[i].box.left, designedLeft[i]) << "walker " << i;
-        EXPECT_EQ(game.controls().image1[i].picture, 3) << "walker " << i;
+        EXPECT_EQ(game.controls().walker(i).box.left, designedLeft[i]) << "walker " << i;
+        EXPECT_EQ(game.controls().walker(i).picture, 3) << "walker " << i;
     }
 }
 
@@ -50,7 +50,7 @@ TEST(GameStart, TheFirstGameStartsWithTheWalkersAndTheClockReadingAllZero) {
 TEST(GameStart, InTheFirstGameTheWalkersWalkOffLeftTogetherAndComeBackOnTheTwentySecondTick) {
     Scripted game;
     ASSERT_EQ(game.runAll({"click play", "ticks 21"}), "");
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(game.controls().image1[i].box.left, -1260.0f) << "walker " << i;
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(game.controls().walker(i).box.left, -1260.0f) << "walker " << i;
     ASSERT_EQ(game.run("ticks 1"), "");
     // Six respawns in walker order, three draws each, nothing drawn before.
     DocumentedDraws draws;
@@ -114,7 +114,7 @@ TEST_F(SecondGame, ItsFirstTickIsProcessedAtOnce) {
 TEST_F(SecondGame, ItsFirstCrushAddsToTheComboLeftStandingAndToItsBonus) {
     std::int32_t scoreBefore = 0;
     std::int32_t levelBefore = 1;
-    while (game.state().combo == 1 && game.timer(1)) {
+    while (game.state().combo == 1 && game.play().tickTimerEnabled()) {
         scoreBefore = game.state().score;
         levelBefore = game.state().level;
         ASSERT_EQ(game.run("ticks 1"), "");
@@ -123,7 +123,7 @@ TEST_F(SecondGame, ItsFirstCrushAddsToTheComboLeftStandingAndToItsBonus) {
     for (int i = 1; i <= 6; ++i) crushed += game.state().walkFrame[i] == 40;
     ASSERT_GT(crushed, 0) << "the game ended without a crush";
     EXPECT_EQ(game.state().combo, 1 + crushed);
-    EXPECT_EQ(game.controls().con.caption, std::to_string(1 + crushed) + "HIT!");
+    EXPECT_EQ(game.controls().comboBanner.caption, std::to_string(1 + crushed) + "HIT!");
     EXPECT_EQ(game.state().score - scoreBefore, crushed * (100 + 10 * (levelBefore - 1)) + 50 * (1 + crushed));
 }
 

@@ -12,8 +12,8 @@ class Keys : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(game.runAll({"click play", "ticks 1"}), ""); }
     std::array<std::int16_t, 3> held() {
-        const auto& k = game.module1().keyState;
-        return {k[0], k[1], k[2]};
+        const auto& k = game.play().heldKeys();
+        return {k.left, k.right, k.down};
     }
     Scripted game;
 };
@@ -35,14 +35,15 @@ TEST_F(Keys, EachArrowSetsItsOwnFlagWhilePressedAndClearsItWhenReleased) {
     }
 }
 
-TEST_F(Keys, TheShiftStateIsNotLookedAt) {
-    constexpr int kShift = 1;
-    game.play().Form_KeyDown(37, kShift);
-    EXPECT_EQ(held(), (Held{1, 0, 0}));
-    game.play().Form_KeyUp(37, kShift);
-    EXPECT_EQ(held(), (Held{0, 0, 0}));
-    game.play().Form_KeyDown(69, kShift);
-    EXPECT_EQ(game.state().meteorsLeft, -1);
+TEST(KeyNames, NamesAreCaseSensitiveAndCodesRunFromZeroTo255) {
+    using play::Key;
+    EXPECT_EQ(play::keyFromScriptName("E"), Key::GiveUp);
+    EXPECT_EQ(play::keyFromScriptName("69"), Key::GiveUp);
+    EXPECT_EQ(play::keyFromScriptName("13"), Key::Enter);
+    EXPECT_EQ(play::keyFromScriptName("255"), Key::Other);
+    EXPECT_EQ(play::keyFromScriptName("0"), Key::Other);
+    for (const char* bad : {"e", "left", "256", "-1", "+37", "", "37x"})
+        EXPECT_EQ(play::keyFromScriptName(bad), std::nullopt) << bad;
 }
 
 TEST_F(Keys, AnyOtherKeyCodeChangesNothing) {
@@ -63,7 +64,7 @@ TEST_F(Keys, EPressedTwiceLeavesOneMeteoriteBelowZero) {
     EXPECT_EQ(game.state().meteorsLeft, -1);
     ASSERT_EQ(game.run("ticks 1"), "");
     EXPECT_EQ(game.state().meteorsLeft, -1);
-    EXPECT_FALSE(game.timer(1));
+    EXPECT_FALSE(game.play().tickTimerEnabled());
 }
 
 TEST(GivingUp, AMeteoriteLostInTheGivingUpTickMakesItMinusTwoAndTheGameStillEnds) {

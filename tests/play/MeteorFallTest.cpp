@@ -24,19 +24,19 @@ int ticksUntilLost(TickBench& bench) {
 
 TEST(MeteorFall, ADownTickAtLevelOneMovesFiftySevenTwipsAndEarnsAPointShownAtOnce) {
     TickBench bench;
-    bench.m.keyState[2] = 1;
+    bench.keys.down = true;
     bench.tick();
     EXPECT_EQ(bench.s.meteorY, 57);
-    EXPECT_EQ(bench.c.image1[0].box.top, 57.0f);
+    EXPECT_EQ(bench.c.meteor.box.top, 57.0f);
     EXPECT_EQ(bench.s.score, 1);
-    EXPECT_EQ(bench.c.label1.caption, "隕石のかず－9個  現在の得点－1Pts  ＬＥＶＥＬ－1");
+    EXPECT_EQ(bench.c.statusLine.caption, "隕石のかず－9個  現在の得点－1Pts  ＬＥＶＥＬ－1");
 }
 
 TEST(MeteorFall, ADownTickAtLevelThirtyMovesFourHundredSixtyThreeTwips) {
     TickBench bench;
     bench.s.level = 30;
     bench.s.score = 30 * 300 - 1000;  // well below the next level
-    bench.m.keyState[2] = 1;
+    bench.keys.down = true;
     bench.tick();
     EXPECT_EQ(bench.s.meteorY, 463);
 }
@@ -45,7 +45,7 @@ TEST(MeteorFall, TheDownPushStopsGrowingAtLevelThirtyLikeTheFall) {
     TickBench bench;
     bench.s.level = 35;
     bench.s.score = 35 * 300 - 1000;
-    bench.m.keyState[2] = 1;
+    bench.keys.down = true;
     bench.tick();
     EXPECT_EQ(bench.s.meteorY, 463);
 }
@@ -68,7 +68,7 @@ TEST(MeteorFall, ARestartedMeteoriteIsLostAfter108TicksAtLevelOne) {
     EXPECT_EQ(bench.s.meteorsLeft, 8);
     EXPECT_EQ(bench.s.meteorY, 200);
     EXPECT_EQ(bench.s.meteorDX, 0);
-    EXPECT_EQ(bench.c.image1[0].box.top, 200.0f);
+    EXPECT_EQ(bench.c.meteor.box.top, 200.0f);
 }
 
 TEST(MeteorFall, TheFirstMeteoriteOfAGameIsLostAfter113TicksAtLevelOne) {

@@ -12,10 +12,11 @@ using play::fall;
 
 TEST(Steering, EachTickWithRightHeldAddsTwentyAndTheSpeedHasNoLimit) {
     play::GameState s;
-    std::array<std::int16_t, 5> keys{0, 1, 0, 0, 0};
+    play::HeldKeys keys;
+    keys.right = true;
     for (int n = 0; n < 100; ++n) play::steer(s, keys, 1);
     EXPECT_EQ(s.meteorDX, 2000);
-    keys = {1, 0, 0, 0, 0};
+    keys = {.left = true};
     play::steer(s, keys, 1);
     EXPECT_EQ(s.meteorDX, 1980);
 }
@@ -23,7 +24,7 @@ TEST(Steering, EachTickWithRightHeldAddsTwentyAndTheSpeedHasNoLimit) {
 TEST(Steering, LeftAndRightHeldTogetherLeaveTheSpeedUnchanged) {
     play::GameState s;
     s.meteorDX = -60;
-    play::steer(s, {1, 1, 0, 0, 0}, 1);
+    play::steer(s, {.left = true, .right = true}, 1);
     EXPECT_EQ(s.meteorDX, -60);
     EXPECT_EQ(s.meteorY, 0);
     EXPECT_EQ(s.score, 0);
@@ -36,7 +37,7 @@ TEST(Walls, AMeteoriteCrossingTheLeftWallIsPutAtOneWithHalfItsSpeedReversed) {
     fall(bench.s, bench.c, 1);
     EXPECT_EQ(bench.s.meteorDX, 15);
     EXPECT_EQ(bench.s.posX[0], 1);
-    EXPECT_EQ(bench.c.image1[0].box.left, 1.0f);
+    EXPECT_EQ(bench.c.meteor.box.left, 1.0f);
 }
 
 TEST(Walls, ARightWallBounceRoundsHalfTheSpeedToTheEvenNeighbour) {
@@ -49,7 +50,7 @@ TEST(Walls, ARightWallBounceRoundsHalfTheSpeedToTheEvenNeighbour) {
         EXPECT_EQ(bench.s.meteorDX, after) << "from " << dx;
         // Put back 1 twip inside: 8745 - 615 - 1.
         EXPECT_EQ(bench.s.posX[0], 8129);
-        EXPECT_EQ(bench.c.image1[0].box.left, 8129.0f);
+        EXPECT_EQ(bench.c.meteor.box.left, 8129.0f);
     }
 }
 

@@ -23,13 +23,13 @@ TEST(Combos, TwoWalkersInOneLandingAtLevelOneScoreThreeHundredAndReachLevelTwo) 
     const Calls calls = bench.tick();
     EXPECT_EQ(bench.s.score, 2 * 100 + 2 * 50);
     EXPECT_EQ(bench.s.combo, 2);
-    EXPECT_EQ(bench.c.con.caption, "2HIT!");
+    EXPECT_EQ(bench.c.comboBanner.caption, "2HIT!");
     EXPECT_EQ(bench.s.bannerStep, 900);
-    EXPECT_EQ(bench.c.con.box.left, -2700.0f);
+    EXPECT_EQ(bench.c.comboBanner.box.left, -2700.0f);
     EXPECT_EQ(bench.s.level, 2);
     EXPECT_EQ(bench.s.walkSpeed, 2);
-    EXPECT_EQ(bench.m.maxCombo, 2);
-    EXPECT_EQ(calls, (Calls{"kutya", "kutya", "banner", "lvup", "music"}));
+    EXPECT_EQ(bench.best.maxCombo, 2);
+    EXPECT_EQ(calls, (Calls{"crush", "crush", "banner", "levelup", "music"}));
 }
 
 TEST(Combos, ALandingWhileTheBannerFliesAddsToTheComboAndItsBonus) {
@@ -41,10 +41,10 @@ TEST(Combos, ALandingWhileTheBannerFliesAddsToTheComboAndItsBonus) {
     const Calls calls = bench.tick();
     EXPECT_EQ(bench.s.score, 300 + 110 + 3 * 50);
     EXPECT_EQ(bench.s.combo, 3);
-    EXPECT_EQ(bench.c.con.caption, "3HIT!");
-    EXPECT_GE(bench.m.maxCombo, 3);
+    EXPECT_EQ(bench.c.comboBanner.caption, "3HIT!");
+    EXPECT_GE(bench.best.maxCombo, 3);
     EXPECT_EQ(bench.s.level, 2);
-    EXPECT_EQ(calls, (Calls{"kutya", "banner", "music"}));
+    EXPECT_EQ(calls, (Calls{"crush", "banner", "music"}));
 }
 
 TEST(Combos, ASingleCrushFromIdleReadsOneHitAndEarnsFiftyBonusPoints) {
@@ -52,7 +52,7 @@ TEST(Combos, ASingleCrushFromIdleReadsOneHitAndEarnsFiftyBonusPoints) {
     bench.meteorAtCrushHeight();
     bench.walkerArrivesUnderMeteor(4);
     bench.tick();
-    EXPECT_EQ(bench.c.con.caption, "1HIT!");
+    EXPECT_EQ(bench.c.comboBanner.caption, "1HIT!");
     EXPECT_EQ(bench.s.score, 150);
 }
 
@@ -71,17 +71,17 @@ TEST(Combos, TheBestComboIsShownFromTheTickAfterItWasReached) {
     bench.meteorAtCrushHeight();
     bench.walkerArrivesUnderMeteor(1);
     bench.tick();
-    EXPECT_EQ(bench.m.maxCombo, 1);
-    EXPECT_EQ(bench.c.label4.caption, "MAXCOMBO：0");
+    EXPECT_EQ(bench.best.maxCombo, 1);
+    EXPECT_EQ(bench.c.bestComboLabel.caption, "MAXCOMBO：0");
     bench.tick();
-    EXPECT_EQ(bench.c.label4.caption, "MAXCOMBO：1");
+    EXPECT_EQ(bench.c.bestComboLabel.caption, "MAXCOMBO：1");
 }
 
 TEST(LevelUp, AScoreOf950AtLevelOneRaisesOneLevelInEachOfThreeTicks) {
     TickBench bench;
     bench.s.score = 950;
     for (const std::int32_t level : {2, 3, 4}) {
-        EXPECT_EQ(bench.tick(), (Calls{"lvup", "music"})) << "to level " << level;
+        EXPECT_EQ(bench.tick(), (Calls{"levelup", "music"})) << "to level " << level;
         EXPECT_EQ(bench.s.level, level);
         EXPECT_EQ(bench.s.walkSpeed, level);
     }
@@ -114,10 +114,10 @@ TEST(LevelUp, WalkSpeedStaysAtFiftyWhileTheLevelKeepsCounting) {
 TEST(BestScore, TheBestScoreFollowsTheScoreBeforeTheCaptionsAreWritten) {
     TickBench bench;
     bench.s.score = 1000;
-    bench.m.keyState[2] = 1;
+    bench.keys.down = true;
     bench.tick();
-    EXPECT_EQ(bench.m.hiScore, 1001);
-    EXPECT_EQ(bench.c.label3.caption, "HI-1001LV:4");
+    EXPECT_EQ(bench.best.hiScore, 1001);
+    EXPECT_EQ(bench.c.bestScoreLabel.caption, "HI-1001LV:4");
 }
 
 TEST(BestScore, PointsOfAGivenUpTickCountInTheScoreButNotInTheBestScore) {
@@ -128,8 +128,8 @@ TEST(BestScore, PointsOfAGivenUpTickCountInTheScoreButNotInTheBestScore) {
     bench.walkerArrivesUnderMeteor(2);
     const Calls calls = bench.tick();
     EXPECT_EQ(bench.s.score, 950 + 100 + 50);
-    EXPECT_EQ(bench.m.hiScore, TickBench::kStartHiScore);
-    EXPECT_EQ(calls, (Calls{"kutya", "banner", "lvup", "music", "gameover"}));
+    EXPECT_EQ(bench.best.hiScore, TickBench::kStartHiScore);
+    EXPECT_EQ(calls, (Calls{"crush", "banner", "levelup", "music", "gameover"}));
 }
 
 } // namespace

@@ -21,9 +21,7 @@ public:
 
     const play::GameState& state() { return sim.program().play().state(); }
     const play::PlayControls& controls() { return sim.program().play().controls(); }
-    const Module1& module1() { return sim.program().module1(); }
     PlayScreen& play() { return sim.program().play(); }
-    bool timer(int number) { return sim.program().play().timerEnabled(number); }
     std::uint64_t ticks() { return sim.program().play().processedTicks(); }
 
     EventLog log;

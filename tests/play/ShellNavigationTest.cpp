@@ -56,8 +56,8 @@ TEST(Shell, TheWholeLoopTwiceSavesAfterEachGameAndCancelEnds) {
     Scripted game;
     ASSERT_EQ(game.runAll({"click play", "down Down", "ticks 40", "up Down", "down E", "ticks 1", "wait 50"}), "");
     ASSERT_EQ(game.run("answer ok"), "");
-    EXPECT_TRUE(game.sim.program().isLoaded(FormId::Title));
-    EXPECT_FALSE(game.sim.program().isLoaded(FormId::Play));
+    EXPECT_TRUE(game.sim.program().isLoaded(ScreenId::Title));
+    EXPECT_FALSE(game.sim.program().isLoaded(ScreenId::Play));
     const std::int32_t firstScore = game.state().score;
     EXPECT_GT(firstScore, 0);
 

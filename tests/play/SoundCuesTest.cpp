@@ -16,7 +16,7 @@ TEST(CueOrder, ThreeWalkersCrushedInOneLandingCallTheCrushCueThreeTimes) {
     TickBench bench;
     bench.meteorAtCrushHeight();
     for (int i : {2, 4, 5}) bench.walkerArrivesUnderMeteor(i);
-    EXPECT_EQ(bench.tick(), (Calls{"kutya", "kutya", "kutya", "banner", "lvup", "music"}));
+    EXPECT_EQ(bench.tick(), (Calls{"crush", "crush", "crush", "banner", "levelup", "music"}));
     EXPECT_EQ(bench.s.combo, 3);
 }
 
@@ -25,7 +25,7 @@ TEST(CueOrder, ACrushThatRaisesTheLevelPlaysTheCrushCueFirstAndTheLevelUpCueAfte
     bench.s.score = 160;
     bench.meteorAtCrushHeight();
     bench.walkerArrivesUnderMeteor(6);
-    EXPECT_EQ(bench.tick(), (Calls{"kutya", "banner", "lvup", "music"}));
+    EXPECT_EQ(bench.tick(), (Calls{"crush", "banner", "levelup", "music"}));
 }
 
 TEST(CueOrder, TheTuneIsCheckedOnEveryProcessedTickBeforeTheGameOverTest) {
@@ -65,7 +65,7 @@ TEST(Cues, EveryCrushAndEveryLevelUpOfALongGameIsHeardInItsTick) {
     ASSERT_EQ(game.run("click play"), "");
     int crushes = 0, levelUps = 0;
     std::int32_t level = 1;
-    for (int n = 0; n < 1200 && game.timer(1); ++n) {
+    for (int n = 0; n < 1200 && game.play().tickTimerEnabled(); ++n) {
         ASSERT_EQ(game.run("ticks 1"), "");
         Calls heard;
         for (const auto& e : game.log.fresh()) {
@@ -100,7 +100,7 @@ TEST(Cues, ALandingOnThreeWalkersIsHeardAsThreeCrushCuesOnTheCuePlayer) {
     std::int32_t levelBefore = 1;
     std::vector<Event> heard;
     for (int n = 0; n < 10000 && crushed < 3; ++n) {
-        if (!game.sim.program().isLoaded(FormId::Play)) {
+        if (!game.sim.program().isLoaded(ScreenId::Play)) {
             ASSERT_EQ(game.run("click play"), "");
         }
         if (const int roll = dice(rng); roll < 30) {
@@ -111,7 +111,7 @@ TEST(Cues, ALandingOnThreeWalkersIsHeardAsThreeCrushCuesOnTheCuePlayer) {
         heard = game.log.fresh();
         crushed = 0;
         for (int i = 1; i <= 6; ++i) crushed += game.state().walkFrame[i] == 40;
-        if (!game.timer(1)) {
+        if (!game.play().tickTimerEnabled()) {
             ASSERT_EQ(game.runAll({"wait 50", "answer ok"}), "");
         }
     }
@@ -123,7 +123,7 @@ TEST(Cues, ALandingOnThreeWalkersIsHeardAsThreeCrushCuesOnTheCuePlayer) {
     if (game.state().level != levelBefore) expected.push_back("lvup.wav");
     EXPECT_EQ(files, expected);
     EXPECT_GE(game.state().combo, 3);
-    EXPECT_EQ(game.controls().con.caption, std::to_string(game.state().combo) + "HIT!");
+    EXPECT_EQ(game.controls().comboBanner.caption, std::to_string(game.state().combo) + "HIT!");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "tests/play/TickBench.h"
 
+#include "play/GameStart.h"
 #include "play/PlayTick.h"
 
 #include <cmath>
@@ -9,12 +10,8 @@
 namespace zol::test {
 
 TickBench::TickBench() {
-    s.level = 1;
-    s.meteorsLeft = 9;
-    s.posX[0] = kMeteorStartTw;
-    s.walkSpeed = 1;
-    c.con.box.left = -2700;
-    m.hiScore = kStartHiScore;
+    play::startGame(s, c);
+    best.hiScore = kStartHiScore;
     // Far left, walking right: at 60 twips a tick they need more than thirty
     // ticks to come near the meteorite's column.
     for (int i = 1; i <= 6; ++i) placeWalker(i, 200 * i, 1, i % 2);
@@ -22,7 +19,7 @@ TickBench::TickBench() {
 
 std::vector<std::string> TickBench::tick() {
     effects.calls.clear();
-    play::runTick(s, c, m, rnd, effects);
+    play::runTick(s, c, best, keys, rnd, effects);
     return effects.calls;
 }
 
@@ -30,7 +27,7 @@ void TickBench::placeWalker(int i, std::int32_t posX, std::int32_t dir, std::int
     s.posX[i] = posX;
     s.walkDir[i] = dir;
     s.walkFrame[i] = frame;
-    c.image1[i].box.left = static_cast<float>(posX);
+    c.walker(i).box.left = static_cast<float>(posX);
 }
 
 void TickBench::walkerArrivesUnderMeteor(int i) { placeWalker(i, s.posX[0] - 60, 1, 0); }
@@ -62,7 +59,7 @@ void expectRespawned(const TickBench& bench, int i, int n) {
     EXPECT_EQ(bench.s.posX[i], r.posX);
     EXPECT_EQ(bench.s.walkDir[i], r.dir);
     EXPECT_EQ(bench.s.walkFrame[i], r.frame);
-    EXPECT_EQ(bench.c.image1[i].box.left, static_cast<float>(r.posX));
+    EXPECT_EQ(bench.c.walker(i).box.left, static_cast<float>(r.posX));
 }
 
 } // namespace zol::test

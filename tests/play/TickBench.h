@@ -4,7 +4,8 @@
 #include "play/GameState.h"
 #include "play/PlayControls.h"
 #include "play/PlayTick.h"
-#include "store/Module1.h"
+#include "play/HeldKeys.h"
+#include "store/BestScores.h"
 
 #include <string>
 #include <vector>
@@ -14,10 +15,10 @@ namespace zol::test {
 // Remembers what a tick asked of the screen around it, in order.
 class RecordingEffects : public play::TickEffects {
 public:
-    void kutya() override { calls.push_back("kutya"); }
-    void lvup() override { calls.push_back("lvup"); }
+    void playCrushCue() override { calls.push_back("crush"); }
+    void playLevelUpCue() override { calls.push_back("levelup"); }
     void startBannerTimer() override { calls.push_back("banner"); }
-    void musicCheck() override { calls.push_back("music"); }
+    void keepTunePlaying() override { calls.push_back("music"); }
     void gameOver() override { calls.push_back("gameover"); }
 
     std::vector<std::string> calls;
@@ -47,7 +48,8 @@ public:
 
     play::GameState s;
     play::PlayControls c = play::PlayControls::designed();
-    Module1 m;
+    BestScores best;
+    play::HeldKeys keys;
     Rnd rnd;
     RecordingEffects effects;
 };

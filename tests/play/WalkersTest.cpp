@@ -22,7 +22,7 @@ TEST(WalkerEdges, AWalkerStoppingJustShortOfTheOuterWidthWalksOn) {
     bench.placeWalker(3, 8680, 1, 0);
     updateWalker(bench.s, bench.c, 3, bench.rnd);
     EXPECT_EQ(bench.s.posX[3], 8740);
-    EXPECT_EQ(bench.c.image1[3].box.left, 8740.0f);
+    EXPECT_EQ(bench.c.walker(3).box.left, 8740.0f);
     EXPECT_EQ(bench.s.walkFrame[3], 1);
     // No number was drawn.
     EXPECT_EQ(bench.rnd.next(), DocumentedDraws().next());
@@ -40,13 +40,13 @@ TEST(WalkerEdges, AnImageOneTwipShortOfTwoWidthsLeftOfTheAreaWalksOn) {
     bench.placeWalker(2, -1229, 0, 1);
     updateWalker(bench.s, bench.c, 2, bench.rnd);
     EXPECT_EQ(bench.s.posX[2], -1289);
-    EXPECT_EQ(bench.c.image1[2].box.left, -1289.0f);
+    EXPECT_EQ(bench.c.walker(2).box.left, -1289.0f);
 }
 
 TEST(WalkerEdges, TheLeftRuleLooksAtWhereTheImageStoodBeforeThisStep) {
     TickBench bench;
     bench.placeWalker(4, 0, 0, 0);
-    bench.c.image1[4].box.left = -1230;
+    bench.c.walker(4).box.left = -1230;
     updateWalker(bench.s, bench.c, 4, bench.rnd);
     expectRespawned(bench, 4, 1);
 }
@@ -95,7 +95,7 @@ TEST(WalkerPictures, AWalkingWalkerShowsItsDirectionsPairOfFrames) {
         TickBench bench;
         bench.placeWalker(1, 3000, c.dir, c.frameBefore);
         updateWalker(bench.s, bench.c, 1, bench.rnd);
-        EXPECT_EQ(bench.c.image1[1].picture, c.picture) << "dir " << c.dir << " frame " << c.frameBefore;
+        EXPECT_EQ(bench.c.walker(1).picture, c.picture) << "dir " << c.dir << " frame " << c.frameBefore;
     }
 }
 

@@ -40,18 +40,22 @@ TEST(Soak, TenMillionTicksOfRandomPlayHoldNoMoreMemoryAtTheEndThanAfterTheFirstM
     const auto run = [&](Kind kind, std::int64_t number = 0, std::string word = {}) {
         ASSERT_EQ(sim.execute(simulate::Command{kind, number, std::move(word), {}}), "");
     };
+    const auto press = [&](Kind kind, play::Key key) {
+        ASSERT_EQ(sim.execute(simulate::Command{kind, 0, {}, {}, key}), "");
+    };
+    constexpr play::Key kKeys[] = {play::Key::Left, play::Key::Other, play::Key::Right, play::Key::Down};
     program.start();
 
     const std::uint64_t total = ticksToRun();
     const std::uint64_t firstMillion = std::min<std::uint64_t>(total, 1'000'000);
     std::size_t afterFirstMillion = 0;
     while (screen.processedTicks() < total) {
-        if (!program.isLoaded(FormId::Play)) run(Kind::Click, 0, "play");
+        if (!program.isLoaded(ScreenId::Play)) run(Kind::Click, 0, "play");
         const unsigned roll = rng();
-        run(roll & 1 ? Kind::Down : Kind::Up, 37 + (roll >> 1) % 4);  // Left, Up, Right, Down
-        if (roll % 997 == 0) run(Kind::Down, 69);                      // now and then, give up
+        press(roll & 1 ? Kind::Down : Kind::Up, kKeys[(roll >> 1) % 4]);
+        if (roll % 997 == 0) press(Kind::Down, play::Key::GiveUp);  // now and then, give up
         run(Kind::Ticks, 1 + (roll >> 8) % 64);
-        if (!screen.timerEnabled(1)) {
+        if (!screen.tickTimerEnabled()) {
             run(Kind::Wait, 50);
             run(Kind::Answer, 0, "ok");
         }

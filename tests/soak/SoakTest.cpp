@@ -14,9 +14,7 @@ namespace {
 using Kind = simulate::Command::Kind;
 
 constexpr std::uint64_t kTicks = 1'000'000;
-constexpr int kArrowCodes[] = {37, 39, 40};
-constexpr int kEnterCode = 13;
-constexpr int kECode = 69;
+constexpr play::Key kArrows[] = {play::Key::Left, play::Key::Right, play::Key::Down};
 
 class RandomPlayer {
 public:
@@ -27,18 +25,22 @@ public:
         const std::string error = sim_.execute(simulate::Command{kind, number, std::move(word), {}});
         ASSERT_EQ(error, "") << "command " << static_cast<int>(kind) << " " << number;
     }
+    void press(Kind kind, play::Key key) {
+        const std::string error = sim_.execute(simulate::Command{kind, 0, {}, {}, key});
+        ASSERT_EQ(error, "") << "key command " << static_cast<int>(kind) << " " << static_cast<int>(key);
+    }
 
     // What the player does between two ticks.
     void play() {
         const int roll = dice_(rng_);
         if (roll < 300) {
-            run(roll % 2 ? Kind::Down : Kind::Up, kArrowCodes[roll % 3]);
+            press(roll % 2 ? Kind::Down : Kind::Up, kArrows[roll % 3]);
         } else if (roll == 300) {
-            run(Kind::Down, kEnterCode);
+            press(Kind::Down, play::Key::Enter);
             run(Kind::Wait, roll % 7 * 40);
             run(Kind::Answer, 0, "ok");
         } else if (roll < 304) {
-            run(Kind::Down, kECode);
+            press(Kind::Down, play::Key::GiveUp);
         }
     }
 
@@ -59,15 +61,15 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepEveryRuleOfTheTick) {
     std::uint64_t games = 0, multiCrushTicks = 0;
     std::int32_t bestLevel = 0, bestCombo = 0;
     while (screen.processedTicks() < kTicks) {
-        if (!program.isLoaded(FormId::Play)) {
+        if (!program.isLoaded(ScreenId::Play)) {
             player.run(Kind::Click, 0, "play");
             invariants.newGame(screen);
             ++games;
         }
         player.play();
-        invariants.before(screen, program.module1());
+        invariants.before(screen, program.best(), program.play().heldKeys());
         player.run(Kind::Ticks, 1);
-        const auto broken = invariants.after(screen, program.module1());
+        const auto broken = invariants.after(screen, program.best(), program.play().heldKeys());
         ASSERT_TRUE(broken.empty()) << "tick " << screen.processedTicks() << ": " << broken.front();
 
         int crushed = 0;
@@ -76,7 +78,7 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepEveryRuleOfTheTick) {
         bestLevel = std::max(bestLevel, screen.state().level);
         bestCombo = std::max(bestCombo, screen.state().combo);
 
-        if (!screen.timerEnabled(1)) {
+        if (!screen.tickTimerEnabled()) {
             player.run(Kind::Wait, 50);
             player.run(Kind::Answer, 0, "ok");
         }

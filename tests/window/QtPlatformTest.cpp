@@ -64,24 +64,26 @@ TEST(QtSettingsStore, AFolderThatCannotBeMadeGivesTheReason) {
 }
 
 TEST(Fonts, TheDesignedJapaneseFontsAreShownWithTheIpaFonts) {
-    EXPECT_EQ(QFontInfo(window::designedFont(play::kLabel1Font)).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(QFontInfo(window::designedFont(play::kLabel2Font)).family(), QStringLiteral("IPAPMincho"));
+    EXPECT_EQ(QFontInfo(window::designedFont(play::kStatusLineFont)).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(window::designedFont(play::kGroundBandFont)).family(), QStringLiteral("IPAPMincho"));
     EXPECT_EQ(QFontInfo(window::designedFont({"MS UI Gothic", 12, true, false})).family(), QStringLiteral("IPAPGothic"));
 }
 
-TEST(KeyCodes, TheGameSeesVirtualKeyCodesWhateverTheShiftState) {
-    const auto code = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        return window::virtualKeyCode(QKeyEvent(QEvent::KeyPress, key, mods));
+TEST(GameKeys, TheGameSeesItsKeysWhateverTheShiftState) {
+    using play::Key;
+    const auto key = [](int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        return window::gameKey(QKeyEvent(QEvent::KeyPress, qtKey, mods));
     };
-    EXPECT_EQ(code(Qt::Key_Left), 37);
-    EXPECT_EQ(code(Qt::Key_Right), 39);
-    EXPECT_EQ(code(Qt::Key_Down), 40);
-    EXPECT_EQ(code(Qt::Key_Return), 13);
-    EXPECT_EQ(code(Qt::Key_Enter), 13);
-    EXPECT_EQ(code(Qt::Key_E), 69);
-    EXPECT_EQ(code(Qt::Key_E, Qt::ShiftModifier), 69);
-    EXPECT_EQ(code(Qt::Key_Left, Qt::ShiftModifier), 37);
-    EXPECT_EQ(code(Qt::Key_F1), 0);
+    EXPECT_EQ(key(Qt::Key_Left), Key::Left);
+    EXPECT_EQ(key(Qt::Key_Right), Key::Right);
+    EXPECT_EQ(key(Qt::Key_Down), Key::Down);
+    EXPECT_EQ(key(Qt::Key_Return), Key::Enter);
+    EXPECT_EQ(key(Qt::Key_Enter), Key::Enter);
+    EXPECT_EQ(key(Qt::Key_E), Key::GiveUp);
+    EXPECT_EQ(key(Qt::Key_E, Qt::ShiftModifier), Key::GiveUp);
+    EXPECT_EQ(key(Qt::Key_Left, Qt::ShiftModifier), Key::Left);
+    EXPECT_EQ(key(Qt::Key_Up), Key::Other);
+    EXPECT_EQ(key(Qt::Key_F1), Key::Other);
 }
 
 TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
