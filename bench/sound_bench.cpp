@@ -41,7 +41,7 @@ void report(const char* what, std::vector<double> values, const char* unit) {
                 unit, values.size());
 }
 
-void gameCall(SdlSoundDevice& device, int player, const std::string& path) {
+void gameCall(SdlSoundDevice& device, zol::Channel player, const std::string& path) {
     device.close(player);
     device.open(player, path);
     device.rewind(player);
@@ -124,10 +124,10 @@ int main(int argc, char** argv) {
         }
         for (int i = 0; i < rounds; ++i) {
             auto start = Clock::now();
-            gameCall(device, SdlSoundDevice::kCuePlayer, cue);
+            gameCall(device, zol::Channel::Cue, cue);
             cueUs.push_back(microseconds(Clock::now() - start));
             start = Clock::now();
-            gameCall(device, SdlSoundDevice::kTunePlayer, tune);
+            gameCall(device, zol::Channel::Tune, tune);
             tuneUs.push_back(microseconds(Clock::now() - start));
             std::this_thread::sleep_for(5ms);
         }
@@ -135,19 +135,19 @@ int main(int argc, char** argv) {
         report("tune restart (the same, music1)", tuneUs, "us");
         report("first tune open: read and parse", parseUs, "us");
 
-        device.close(SdlSoundDevice::kTunePlayer);
+        device.close(zol::Channel::Tune);
         MixWatch watch;
         Mix_SetPostMix(&MixWatch::postMix, &watch);
         std::vector<double> latencyMs;
         for (int i = 0; i < std::min(rounds, 50); ++i) {
-            device.close(SdlSoundDevice::kCuePlayer);
+            device.close(zol::Channel::Cue);
             // Wait out the tune's reverb and any cue, then let the mixer
             // run on a random part of its buffer before the call.
             std::this_thread::sleep_for(std::chrono::milliseconds(400 + 7 * (i % 5)));
             watch.calledAt = Clock::now();
             watch.heardAfterUs = -1.0;
             watch.armed = true;
-            gameCall(device, SdlSoundDevice::kCuePlayer, cue);
+            gameCall(device, zol::Channel::Cue, cue);
             while (watch.armed && Clock::now() - watch.calledAt < 1s) std::this_thread::sleep_for(1ms);
             if (watch.heardAfterUs >= 0) latencyMs.push_back(watch.heardAfterUs / 1000);
         }

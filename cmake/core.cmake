@@ -5,32 +5,38 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
 # The game itself: rules, screens, score store and the platform interfaces.
 # No Qt here.
 add_library(zolbas_game STATIC
-  ${ZOLBAS_ROOT}/play/GameStart.cpp
-  ${ZOLBAS_ROOT}/play/Key.cpp
-  ${ZOLBAS_ROOT}/platform/AppFolder.cpp
-  ${ZOLBAS_ROOT}/platform/BoxEvents.cpp
-  ${ZOLBAS_ROOT}/platform/JsonLine.cpp
-  ${ZOLBAS_ROOT}/platform/MediaPlayer.cpp
-  ${ZOLBAS_ROOT}/platform/NumberText.cpp
-  ${ZOLBAS_ROOT}/platform/Rounding.cpp
-  ${ZOLBAS_ROOT}/platform/Trace.cpp
-  ${ZOLBAS_ROOT}/store/ScoreStore.cpp
   ${ZOLBAS_ROOT}/play/Banner.cpp
   ${ZOLBAS_ROOT}/play/Captions.cpp
   ${ZOLBAS_ROOT}/play/GameOver.cpp
+  ${ZOLBAS_ROOT}/play/GameStart.cpp
+  ${ZOLBAS_ROOT}/play/Key.cpp
   ${ZOLBAS_ROOT}/play/MeteorMotion.cpp
   ${ZOLBAS_ROOT}/play/PlayControls.cpp
   ${ZOLBAS_ROOT}/play/PlayScreen.cpp
   ${ZOLBAS_ROOT}/play/PlayTick.cpp
-  ${ZOLBAS_ROOT}/play/PlayTrace.cpp
   ${ZOLBAS_ROOT}/play/Scoring.cpp
   ${ZOLBAS_ROOT}/play/SoundCues.cpp
   ${ZOLBAS_ROOT}/play/Walkers.cpp
+  ${ZOLBAS_ROOT}/runtime/MediaPlayer.cpp
+  ${ZOLBAS_ROOT}/runtime/NumberText.cpp
+  ${ZOLBAS_ROOT}/runtime/Rounding.cpp
   ${ZOLBAS_ROOT}/shell/HelpScreen.cpp
   ${ZOLBAS_ROOT}/shell/Program.cpp
   ${ZOLBAS_ROOT}/shell/TitleScreen.cpp
+  ${ZOLBAS_ROOT}/store/ScoreStore.cpp
+  ${ZOLBAS_ROOT}/trace/BoxEvents.cpp
+  ${ZOLBAS_ROOT}/trace/JsonLine.cpp
+  ${ZOLBAS_ROOT}/trace/PlayTrace.cpp
+  ${ZOLBAS_ROOT}/trace/SoundEvents.cpp
+  ${ZOLBAS_ROOT}/trace/Trace.cpp
 )
 target_include_directories(zolbas_game PUBLIC ${ZOLBAS_ROOT})
+# Where the executable lies is the one thing the core asks of the system.
+if(WIN32)
+  target_sources(zolbas_game PRIVATE ${ZOLBAS_ROOT}/platform/win32/ExecutableFolder.cpp)
+else()
+  target_sources(zolbas_game PRIVATE ${ZOLBAS_ROOT}/platform/posix/ExecutableFolder.cpp)
+endif()
 
 include(${ZOLBAS_ROOT}/cmake/pictures.cmake)
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Rnd.h"
+#include "runtime/Rnd.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "play/Banner.h"
 
-#include "platform/Int32.h"
-#include "platform/NumberText.h"
+#include "runtime/Int32.h"
+#include "runtime/NumberText.h"
 
 namespace zol::play {
 

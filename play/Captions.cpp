@@ -1,7 +1,7 @@
 #include "play/Captions.h"
 
-#include "platform/NumberText.h"
-#include "platform/Rounding.h"
+#include "runtime/NumberText.h"
+#include "runtime/Rounding.h"
 #include "play/PlayRules.h"
 
 #include <cstdlib>

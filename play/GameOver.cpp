@@ -1,6 +1,6 @@
 #include "play/GameOver.h"
 
-#include "platform/Rounding.h"
+#include "runtime/Rounding.h"
 
 #include <algorithm>
 #include <cstdlib>

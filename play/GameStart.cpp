@@ -1,6 +1,6 @@
 #include "play/GameStart.h"
 
-#include "platform/Rounding.h"
+#include "runtime/Rounding.h"
 #include "play/PlayRules.h"
 
 namespace zol::play {

@@ -1,7 +1,7 @@
 #include "play/MeteorMotion.h"
 
-#include "platform/Int32.h"
-#include "platform/Rounding.h"
+#include "runtime/Int32.h"
+#include "runtime/Rounding.h"
 #include "play/PlayRules.h"
 
 namespace zol::play {

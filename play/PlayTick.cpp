@@ -1,6 +1,6 @@
 #include "play/PlayTick.h"
 
-#include "platform/Int32.h"
+#include "runtime/Int32.h"
 #include "play/Banner.h"
 #include "play/Captions.h"
 #include "play/MeteorMotion.h"

@@ -1,6 +1,6 @@
 #include "play/Scoring.h"
 
-#include "platform/Int32.h"
+#include "runtime/Int32.h"
 #include "play/PlayRules.h"
 
 namespace zol::play {

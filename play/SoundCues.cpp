@@ -6,8 +6,6 @@ namespace zol {
 
 namespace {
 
-constexpr int kMusicPlayer = 1;
-constexpr int kCuePlayer = 2;
 constexpr const char* kMusicFile = "music1.mid";
 constexpr const char* kCrushFile = "snd.wav";
 constexpr const char* kLevelUpFile = "lvup.wav";
@@ -16,8 +14,8 @@ constexpr const char* kLevelUpFile = "lvup.wav";
 
 SoundCues::SoundCues(Platform& p)
     : appPath_(p.appPath),
-      tunePlayer_(kMusicPlayer, p.sound, p.trace, p.clock),
-      cuePlayer_(kCuePlayer, p.sound, p.trace, p.clock) {}
+      tunePlayer_(Channel::Tune, p.sound, p.trace, p.clock),
+      cuePlayer_(Channel::Cue, p.sound, p.trace, p.clock) {}
 
 void SoundCues::playCrushCue() { playFromStart(cuePlayer_, kCrushFile); }
 
@@ -30,11 +28,10 @@ void SoundCues::keepTunePlaying() {
 // Every sound closes what the player had, opens its file anew, rewinds and
 // plays; so a new cue cuts the one before.
 void SoundCues::playFromStart(MediaPlayer& player, const char* file) {
-    player.setCommand("Close");
-    player.setFileName(appPath_ + "/" + file);
-    player.setCommand("Open");
-    player.setCommand("Prev");
-    player.setCommand("Play");
+    player.close();
+    player.open(appPath_ + "/" + file);
+    player.rewind();
+    player.play();
 }
 
 } // namespace zol

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MediaPlayer.h"
+#include "runtime/MediaPlayer.h"
 
 #include <string>
 
@@ -8,8 +8,8 @@ namespace zol {
 
 struct Platform;
 
-// The play screen's two multimedia players: MMControl1 loops the tune,
-// MMControl2 plays the cues. Every sound opens its file anew from the
+// The play screen's two players: one loops the tune, the other plays the
+// cues. Every sound opens its file anew from the
 // folder of the executable.
 class SoundCues {
 public:

@@ -1,7 +1,7 @@
 #include "play/Walkers.h"
 
-#include "platform/Int32.h"
-#include "platform/RuntimeError.h"
+#include "runtime/Int32.h"
+#include "runtime/RuntimeError.h"
 #include "play/PlayRules.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "shell/Program.h"
 
 #include "platform/Clock.h"
-#include "platform/JsonLine.h"
+#include "trace/JsonLine.h"
 #include "platform/Platform.h"
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 #include "shell/Windows.h"
 
 #include <algorithm>

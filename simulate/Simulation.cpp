@@ -1,7 +1,7 @@
 #include "simulate/Simulation.h"
 
-#include "platform/AppFolder.h"
-#include "platform/RuntimeError.h"
+#include "platform/ExecutableFolder.h"
+#include "runtime/RuntimeError.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimSettingsStore.h"

@@ -1,10 +1,10 @@
 #include "store/ScoreStore.h"
 
 #include "platform/Clock.h"
-#include "platform/JsonLine.h"
-#include "platform/NumberText.h"
+#include "trace/JsonLine.h"
+#include "runtime/NumberText.h"
 #include "platform/SettingsStore.h"
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 #include "store/BestScores.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimSettingsStore.h"
 #include "store/BestScores.h"

@@ -58,8 +58,8 @@ TEST(SoundBrokenFiles, AreRefusedAndPlayNothing) {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
         for (const auto& path : brokenFiles(files)) {
-            for (const int player : {SdlSoundDevice::kTunePlayer, SdlSoundDevice::kCuePlayer}) {
-                SCOPED_TRACE(path + " on player " + std::to_string(player));
+            for (const Channel player : {Channel::Tune, Channel::Cue}) {
+                SCOPED_TRACE(path + (player == Channel::Tune ? " as the tune" : " as a cue"));
                 EXPECT_FALSE(test::playAnew(device, player, path));
                 EXPECT_FALSE(device.isPlaying(player));
             }
@@ -79,8 +79,8 @@ TEST(SoundBrokenFiles, LeaveTheDeviceWorkingForTheNextGoodFile) {
     {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
-        for (const auto& path : broken) test::playAnew(device, SdlSoundDevice::kCuePlayer, path);
-        EXPECT_TRUE(test::playAnew(device, SdlSoundDevice::kCuePlayer, goodCue));
+        for (const auto& path : broken) test::playAnew(device, Channel::Cue, path);
+        EXPECT_TRUE(test::playAnew(device, Channel::Cue, goodCue));
         std::this_thread::sleep_for(250ms);
     }
     EXPECT_NEAR(DiskOutput::peak(output.left()), 9000, DiskOutput::kSilenceLimit);

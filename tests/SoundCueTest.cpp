@@ -27,10 +27,10 @@ TEST(SoundCues, ACuePlayedThroughTheDeviceReachesTheOutput) {
     {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kCuePlayer, cue));
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kCuePlayer));
+        ASSERT_TRUE(test::playAnew(device, Channel::Cue, cue));
+        EXPECT_TRUE(device.isPlaying(Channel::Cue));
         std::this_thread::sleep_for(300ms);
-        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kCuePlayer));
+        EXPECT_FALSE(device.isPlaying(Channel::Cue));
     }
     const auto left = output.left();
     const auto heard = std::count_if(left.begin(), left.end(), [](auto s) { return near(s, kFirstLevel); });
@@ -46,9 +46,9 @@ TEST(SoundCues, ASecondCueStartedTwentyMillisecondsLaterCutsTheFirst) {
     {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kCuePlayer, first));
+        ASSERT_TRUE(test::playAnew(device, Channel::Cue, first));
         std::this_thread::sleep_for(20ms);
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kCuePlayer, second));
+        ASSERT_TRUE(test::playAnew(device, Channel::Cue, second));
         std::this_thread::sleep_for(400ms);
     }
     const auto left = output.left();
@@ -71,11 +71,11 @@ TEST(SoundCues, CuesAndTheTuneShareTheMixWithoutCuttingEachOther) {
     const auto tune = files.tune("tune.mid", 4);
     SdlSoundDevice device;
     ASSERT_TRUE(device.waitUntilReady(kStartUp));
-    ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
+    ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
     for (int i = 0; i < 5; ++i) {
         std::this_thread::sleep_for(51ms);
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kCuePlayer, cue));
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        ASSERT_TRUE(test::playAnew(device, Channel::Cue, cue));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
     }
 }
 

@@ -31,8 +31,8 @@ long linesStartingWith(const std::string& text, const std::string& start) {
 // and a cue in every tick.
 void playTicks(SdlSoundDevice& device, const std::string& tune, const std::string& cue) {
     for (int tick = 0; tick < 40; ++tick) {
-        if (!device.isPlaying(SdlSoundDevice::kTunePlayer)) test::playAnew(device, SdlSoundDevice::kTunePlayer, tune);
-        test::playAnew(device, SdlSoundDevice::kCuePlayer, cue);
+        if (!device.isPlaying(Channel::Tune)) test::playAnew(device, Channel::Tune, tune);
+        test::playAnew(device, Channel::Cue, cue);
         std::this_thread::sleep_for(kTick / 10);
     }
 }
@@ -47,9 +47,9 @@ TEST(SoundWithoutDevice, TheGameGoesOnSilentlyAfterOneLineOfExplanation) {
         SdlSoundDevice device;
         EXPECT_FALSE(device.waitUntilReady(kStartUp));
         playTicks(device, tune, cue);
-        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kTunePlayer));
-        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kCuePlayer));
-        EXPECT_FALSE(test::playAnew(device, SdlSoundDevice::kCuePlayer, cue));
+        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+        EXPECT_FALSE(device.isPlaying(Channel::Cue));
+        EXPECT_FALSE(test::playAnew(device, Channel::Cue, cue));
     }
     const auto said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(linesIn(said), 1) << said;
@@ -64,11 +64,11 @@ TEST(SoundWithoutSoundFont, TheTuneRunsItsCourseInSilenceAfterOneLine) {
     {
         SdlSoundDevice device({files.path("nothing.sf2"), files.bytes("fake.sf2", {'s', 'f', '2'})});
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
+        ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
         std::this_thread::sleep_for(300ms);
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
         std::this_thread::sleep_for(1000ms);
-        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        EXPECT_FALSE(device.isPlaying(Channel::Tune));
     }
     const auto said = testing::internal::GetCapturedStderr();
     // SDL's disk driver announces itself in lines of its own; besides them

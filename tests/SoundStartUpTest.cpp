@@ -25,8 +25,8 @@ TEST(SoundStartUp, MakingTheDeviceOpensNothingYet) {
     test::DiskOutput output;
     SdlSoundDevice device;
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-    EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kTunePlayer));
-    EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kCuePlayer));
+    EXPECT_FALSE(device.isPlaying(Channel::Tune));
+    EXPECT_FALSE(device.isPlaying(Channel::Cue));
 }
 
 TEST(SoundStartUp, PrepareOpensTheMixerInTheBackground) {
@@ -54,17 +54,6 @@ TEST(SoundStartUp, NamesTheGameToTheSoundServer) {
     const char* name = SDL_GetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME);
     ASSERT_NE(name, nullptr);
     EXPECT_STREQ(name, "ゾルバス");
-}
-
-TEST(SoundStartUp, PlayersThatDoNotExistDoNothing) {
-    test::DiskOutput output;
-    SdlSoundDevice device;
-    ASSERT_TRUE(device.waitUntilReady(kStartUp));
-    EXPECT_FALSE(device.open(3, "/nonexistent/music1.mid"));
-    EXPECT_FALSE(device.play(0));
-    device.rewind(7);
-    device.close(-1);
-    EXPECT_FALSE(device.isPlaying(3));
 }
 
 } // namespace

@@ -64,7 +64,7 @@ private:
 };
 
 // What the game does for every sound: close, open anew, rewind, play.
-inline bool playAnew(SoundDevice& device, int player, const std::string& path) {
+inline bool playAnew(SoundDevice& device, Channel player, const std::string& path) {
     device.close(player);
     const bool opened = device.open(player, path);
     device.rewind(player);

@@ -45,12 +45,12 @@ TEST(SoundTune, PlaysAndCountsAsPlayingUntilItHasEnded) {
     {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
         std::this_thread::sleep_for(500ms);
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
         std::this_thread::sleep_for(800ms);
-        EXPECT_FALSE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        EXPECT_FALSE(device.isPlaying(Channel::Tune));
     }
     EXPECT_GT(DiskOutput::peak(output.left()), 2000);
 }
@@ -61,11 +61,11 @@ TEST(SoundTune, StartedBeforeTheSynthIsReadyItCountsAsPlayingAndBeginsOnceItIs) 
     const auto tune = files.tune("tune.mid", 2);
     {
         SdlSoundDevice device;
-        ASSERT_TRUE(test::playAnew(device, SdlSoundDevice::kTunePlayer, tune));
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
         std::this_thread::sleep_for(300ms);
-        EXPECT_TRUE(device.isPlaying(SdlSoundDevice::kTunePlayer));
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
     }
     EXPECT_GT(DiskOutput::peak(output.left()), 2000);
 }

@@ -1,8 +1,8 @@
-#include "platform/Int32.h"
-#include "platform/JsonLine.h"
-#include "platform/NumberText.h"
-#include "platform/Rnd.h"
-#include "platform/Rounding.h"
+#include "runtime/Int32.h"
+#include "trace/JsonLine.h"
+#include "runtime/NumberText.h"
+#include "runtime/Rnd.h"
+#include "runtime/Rounding.h"
 #include "play/GameStart.h"
 #include "play/PlayTick.h"
 

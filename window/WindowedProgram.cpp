@@ -1,8 +1,8 @@
 #include "window/WindowedProgram.h"
 
-#include "platform/AppFolder.h"
+#include "platform/ExecutableFolder.h"
 #include "platform/Platform.h"
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 #include "platform/qt/Guarded.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"

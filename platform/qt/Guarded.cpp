@@ -1,6 +1,6 @@
 #include "platform/qt/Guarded.h"
 
-#include "platform/RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <QMessageBox>
 

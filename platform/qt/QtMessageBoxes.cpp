@@ -1,8 +1,8 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include "platform/Clock.h"
-#include "platform/BoxEvents.h"
-#include "platform/Trace.h"
+#include "trace/BoxEvents.h"
+#include "trace/Trace.h"
 #include "platform/qt/Guarded.h"
 
 #include <QApplication>

@@ -71,46 +71,46 @@ bool SdlSoundDevice::mixerOpen() const {
     return stage == Stage::MixerOpen || stage == Stage::Ready;
 }
 
-bool SdlSoundDevice::open(int player, const std::string& path) {
+bool SdlSoundDevice::open(Channel channel, const std::string& path) {
     prepare();
-    close(player);
+    close(channel);
     if (stage_ == Stage::Failed) return false;
-    if (player == kTunePlayer) {
+    if (channel == Channel::Tune) {
         openTune_ = tuneFiles_.load(path);
         return openTune_ != nullptr;
     }
-    return player == kCuePlayer && mixerOpen() && cue_.open(path);
+    return mixerOpen() && cue_.open(path);
 }
 
-void SdlSoundDevice::rewind(int player) {
+void SdlSoundDevice::rewind(Channel channel) {
     // A cue chunk always starts from its beginning.
-    if (player == kTunePlayer) tune_.rewind();
+    if (channel == Channel::Tune) tune_.rewind();
 }
 
-bool SdlSoundDevice::play(int player) {
+bool SdlSoundDevice::play(Channel channel) {
     prepare();
     if (stage_ == Stage::Failed) return false;
-    if (player == kTunePlayer) {
+    if (channel == Channel::Tune) {
         if (!openTune_) return false;
         tune_.start(*openTune_);
         return true;
     }
-    return player == kCuePlayer && mixerOpen() && cue_.play();
+    return mixerOpen() && cue_.play();
 }
 
-void SdlSoundDevice::close(int player) {
-    if (player == kTunePlayer) {
+void SdlSoundDevice::close(Channel channel) {
+    if (channel == Channel::Tune) {
         openTune_ = nullptr;
         tune_.stop();
-    } else if (player == kCuePlayer && mixerOpen()) {
+    } else if (mixerOpen()) {
         cue_.close();
     }
 }
 
-bool SdlSoundDevice::isPlaying(int player) const {
+bool SdlSoundDevice::isPlaying(Channel channel) const {
     if (stage_ == Stage::Failed) return false;
-    if (player == kTunePlayer) return tune_.isPlaying();
-    return player == kCuePlayer && mixerOpen() && cue_.isPlaying();
+    if (channel == Channel::Tune) return tune_.isPlaying();
+    return mixerOpen() && cue_.isPlaying();
 }
 
 } // namespace zol

@@ -28,9 +28,6 @@ class MixerSession;
 // standard error.
 class SdlSoundDevice final : public SoundDevice {
 public:
-    static constexpr int kTunePlayer = 1;
-    static constexpr int kCuePlayer = 2;
-
     explicit SdlSoundDevice(std::vector<std::string> soundFonts = defaultSoundFonts());
     ~SdlSoundDevice() override;
     SdlSoundDevice(const SdlSoundDevice&) = delete;
@@ -44,11 +41,11 @@ public:
     // Waits until start-up has finished either way; true when sound works.
     bool waitUntilReady(std::chrono::milliseconds timeout);
 
-    bool open(int player, const std::string& path) override;
-    void rewind(int player) override;
-    bool play(int player) override;
-    void close(int player) override;
-    bool isPlaying(int player) const override;
+    bool open(Channel channel, const std::string& path) override;
+    void rewind(Channel channel) override;
+    bool play(Channel channel) override;
+    void close(Channel channel) override;
+    bool isPlaying(Channel channel) const override;
 
 private:
     enum class Stage { Idle, Starting, MixerOpen, Ready, Failed };

@@ -10,18 +10,20 @@ namespace zol::sim {
 // tune, until the script says it ended.
 class SimSoundDevice : public SoundDevice {
 public:
-    bool open(int player, const std::string&) override {
-        playing_[player] = false;
+    bool open(Channel channel, const std::string&) override {
+        playing(channel) = false;
         return true;
     }
-    void rewind(int) override {}
-    bool play(int player) override { return playing_[player] = true; }
-    void close(int player) override { playing_[player] = false; }
-    bool isPlaying(int player) const override { return playing_[player]; }
-    void musicEnded() { playing_[1] = false; }
+    void rewind(Channel) override {}
+    bool play(Channel channel) override { return playing(channel) = true; }
+    void close(Channel channel) override { playing(channel) = false; }
+    bool isPlaying(Channel channel) const override { return playing_[static_cast<int>(channel)]; }
+    void musicEnded() { playing(Channel::Tune) = false; }
 
 private:
-    std::array<bool, 3> playing_{};
+    bool& playing(Channel channel) { return playing_[static_cast<int>(channel)]; }
+
+    std::array<bool, 2> playing_{};
 };
 
 } // namespace zol::sim

@@ -1,6 +1,6 @@
 // The store's number conversion takes any text: it gives a number in range
 // or none, and a number it gives reads back the same when written.
-#include "platform/NumberText.h"
+#include "runtime/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "platform/Rounding.h"
+#include "runtime/Rounding.h"
 
-#include "platform/RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "platform/AppFolder.h"
+#include "platform/ExecutableFolder.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "runtime/RuntimeError.h"
 
 #include <cstdint>
 

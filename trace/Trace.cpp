@@ -1,4 +1,4 @@
-#include "platform/Trace.h"
+#include "trace/Trace.h"
 
 namespace zol {
 

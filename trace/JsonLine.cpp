@@ -1,4 +1,4 @@
-#include "platform/JsonLine.h"
+#include "trace/JsonLine.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "play/PlayTrace.h"
+#include "trace/PlayTrace.h"
 
-#include "platform/JsonLine.h"
+#include "trace/JsonLine.h"
 
 namespace zol::play {
 

@@ -1,6 +1,6 @@
-#include "platform/BoxEvents.h"
+#include "trace/BoxEvents.h"
 
-#include "platform/JsonLine.h"
+#include "trace/JsonLine.h"
 
 namespace zol {
 

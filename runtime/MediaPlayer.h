@@ -1,34 +1,37 @@
 #pragma once
 
+#include "platform/SoundDevice.h"
+
 #include <string>
-#include <string_view>
 
 namespace zol {
 
 class Clock;
-class SoundDevice;
 class Trace;
 
-// A multimedia player control of the play screen, driven as the game drives
-// it: a command word, the file name for the next "Open", and the mode code.
+// A multimedia player of the play screen, on one channel of the sound
+// device, driven as the game drives it: close, open a file, rewind, play;
+// and its mode code, which the tune's loop reads.
 class MediaPlayer {
 public:
     static constexpr int kModeNotOpen = 524;
     static constexpr int kModeStopped = 525;
     static constexpr int kModePlaying = 526;
 
-    MediaPlayer(int id, SoundDevice& device, Trace& trace, const Clock& clock);
+    MediaPlayer(Channel channel, SoundDevice& device, Trace& trace, const Clock& clock);
     ~MediaPlayer();
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
-    // "Close", "Open", "Prev" or "Play"; any other word does nothing.
-    void setCommand(std::string_view command);
-    void setFileName(std::string path) { fileName_ = std::move(path); }
+    void close();
+    // Opens the file anew, whatever was open before.
+    void open(const std::string& path);
+    void rewind();
+    void play();
     int mode() const;
 
 private:
-    int id_;
+    Channel channel_;
     SoundDevice& device_;
     Trace& trace_;
     const Clock& clock_;
