@@ -7,11 +7,13 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
 add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/play/Banner.cpp
   ${ZOLBAS_ROOT}/play/Captions.cpp
+  ${ZOLBAS_ROOT}/play/ExplosionShow.cpp
   ${ZOLBAS_ROOT}/play/GameOver.cpp
   ${ZOLBAS_ROOT}/play/GameStart.cpp
   ${ZOLBAS_ROOT}/play/Key.cpp
   ${ZOLBAS_ROOT}/play/MeteorMotion.cpp
   ${ZOLBAS_ROOT}/play/PlayControls.cpp
+  ${ZOLBAS_ROOT}/play/PlayScene.cpp
   ${ZOLBAS_ROOT}/play/PlayScreen.cpp
   ${ZOLBAS_ROOT}/play/PlayTick.cpp
   ${ZOLBAS_ROOT}/play/Scoring.cpp
@@ -20,7 +22,10 @@ add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/runtime/MediaPlayer.cpp
   ${ZOLBAS_ROOT}/runtime/NumberText.cpp
   ${ZOLBAS_ROOT}/runtime/Rounding.cpp
+  ${ZOLBAS_ROOT}/shell/FrontEnd.cpp
+  ${ZOLBAS_ROOT}/shell/HandlerGuard.cpp
   ${ZOLBAS_ROOT}/shell/HelpScreen.cpp
+  ${ZOLBAS_ROOT}/shell/KeyFilter.cpp
   ${ZOLBAS_ROOT}/shell/Program.cpp
   ${ZOLBAS_ROOT}/shell/TitleScreen.cpp
   ${ZOLBAS_ROOT}/store/ScoreStore.cpp

@@ -21,6 +21,7 @@ add_executable(zolbas_play_test
   tests/play/SoundCuesTest.cpp
   tests/play/TickGateTest.cpp
   tests/play/WalkersTest.cpp
+  tests/shell/FrontEndTest.cpp
 )
 target_link_libraries(zolbas_play_test PRIVATE zolbas_sim GTest::gtest_main)
 gtest_discover_tests(zolbas_play_test DISCOVERY_TIMEOUT 60)

@@ -3,17 +3,16 @@
 set(CMAKE_AUTOMOC OFF)
 
 add_library(zolbas_qt STATIC
-  platform/qt/Guarded.cpp
   platform/qt/QtMessageBoxes.cpp
   platform/qt/QtSettingsStore.cpp
   platform/qt/QtTimerService.cpp
   platform/qt/Waker.cpp
   window/Fonts.cpp
+  window/ExplosionCanvas.cpp
   window/FormWindow.cpp
   window/HelpWindow.cpp
   window/KeyCodes.cpp
   window/LabelView.cpp
-  window/PlayDrawing.cpp
   window/PlayWindow.cpp
   window/QtWindows.cpp
   window/Sprites.cpp

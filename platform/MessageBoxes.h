@@ -11,6 +11,12 @@ enum class BoxIcon { None, Exclamation };
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerCancel = 2;
 
+// The answer of a closed box: OK when OK was chosen or the box has no
+// other button, however it was closed; Cancel otherwise.
+inline int boxAnswer(BoxButtons buttons, bool okChosen) {
+    return okChosen || buttons == BoxButtons::Ok ? kAnswerOk : kAnswerCancel;
+}
+
 struct MessageBox {
     std::string text;
     std::string caption;
@@ -20,8 +26,8 @@ struct MessageBox {
 
 // Modal message boxes. A box holds the game still: while it is open no timer
 // event runs and the play screen has no keyboard. The handler that opened it
-// continues in `answered` once the box is closed, with 1 for OK and 2 for
-// Cancel (closing the box counts as Cancel).
+// continues in `answered` once the box is closed, with boxAnswer's value.
+// An open box holds the timers (TimerHold).
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

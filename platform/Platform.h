@@ -7,6 +7,7 @@
 namespace zol {
 
 class Clock;
+class Drawing;
 class MessageBoxes;
 class SettingsStore;
 class SoundDevice;
@@ -14,9 +15,8 @@ class TimerService;
 class Trace;
 class Windows;
 
-// The services of the forms runtime that the game runs on. The windowed
-// program and the simulation each provide their own; the game code sees
-// only these.
+// The services the game runs on. The windowed front ends and the
+// simulation each provide their own; the game code sees only these.
 struct Platform {
     const Clock& clock;
     TimerService& timers;
@@ -24,6 +24,8 @@ struct Platform {
     SettingsStore& settings;
     SoundDevice& sound;
     Windows& windows;
+    // Where the game-over explosion is drawn, behind the play screen's controls.
+    Drawing& explosion;
     Trace& trace;
     Rnd rnd;
     std::string appPath;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TimerHold.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,8 +11,8 @@ namespace zol {
 // A timer of a form. Enabling a timer that already runs keeps its schedule;
 // disabling stops it; enabling it again starts a new schedule from that
 // moment (interval N enabled at e fires at e+N, e+2N, ...). Destroying the
-// timer stops it. While a message box is open no timer event runs; missed
-// events are not made up.
+// timer stops it. While the timers are held (TimerHold) no timer event
+// runs; missed events are not made up.
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -40,6 +42,16 @@ public:
     virtual ~TimerService() = default;
     virtual std::unique_ptr<Timer> create(int intervalMs, std::function<void()> onTimer,
                                           std::function<std::int64_t()> dueHint = {}) = 0;
+
+    TimerHold& hold() { return hold_; }
+    const TimerHold& hold() const { return hold_; }
+
+protected:
+    // `released` runs when the last holder lets the timers go.
+    explicit TimerService(std::function<void()> released = {}) : hold_(std::move(released)) {}
+
+private:
+    TimerHold hold_;
 };
 
 } // namespace zol

@@ -2,6 +2,8 @@
 
 #include "platform/Drawing.h"
 
+#include <optional>
+
 namespace zol::play {
 
 // The play screen as designed. Positions and sizes in twips from the top
@@ -27,6 +29,19 @@ struct Font {
     bool italic;
 };
 
+enum class Align { Left, Centre };
+
+// How a label is painted: its back colour (none: transparent), its text
+// colour (none: the system's button text colour), its font and alignment.
+// Captions wrap at word breaks within the label's width and are clipped to
+// its box; the label keeps its size whatever its caption.
+struct LabelLook {
+    Font font;
+    std::optional<Rgb> back;
+    std::optional<Rgb> text;
+    Align align;
+};
+
 inline constexpr const char* kGothic = "ＭＳ Ｐゴシック";
 inline constexpr const char* kMincho = "ＭＳ Ｐ明朝";
 
@@ -34,6 +49,7 @@ inline constexpr const char* kMincho = "ＭＳ Ｐ明朝";
 inline constexpr Box kStatusLineBox{0, 0, 8655, 375};
 inline constexpr Rgb kStatusLineBack{255, 0, 0};
 inline constexpr Font kStatusLineFont{kGothic, 14.25, true, true};
+inline constexpr LabelLook kStatusLineLook{kStatusLineFont, kStatusLineBack, std::nullopt, Align::Centre};
 
 // The ground band; its vertical middle is the ground line.
 inline constexpr Box kGroundBandBox{0, 5640, 8655, 495};
@@ -41,24 +57,28 @@ inline constexpr const char* kGroundBandCaption = "ＯＵＴ　ＺＯＮＥ";
 inline constexpr Rgb kGroundBandBack{128, 64, 0};
 inline constexpr Rgb kGroundBandText{0, 255, 255};
 inline constexpr Font kGroundBandFont{kMincho, 18, true, false};
+inline constexpr LabelLook kGroundBandLook{kGroundBandFont, kGroundBandBack, kGroundBandText, Align::Centre};
 
 // The best score and its level, lying on the band.
 inline constexpr Box kBestScoreBox{120, 5760, 2535, 255};
 inline constexpr const char* kBestScoreCaption = "ＨＩ－";
 inline constexpr Rgb kBestScoreBack{0, 255, 255};
 inline constexpr Font kBestScoreFont{kGothic, 12, true, false};
+inline constexpr LabelLook kBestScoreLook{kBestScoreFont, kBestScoreBack, std::nullopt, Align::Left};
 
 // The best combo, lying on the band.
 inline constexpr Box kBestComboBox{5760, 5760, 2535, 255};
 inline constexpr const char* kBestComboCaption = "MAXCOMBO：";
 inline constexpr Rgb kBestComboBack{0, 255, 255};
 inline constexpr Font kBestComboFont{kGothic, 12, true, false};
+inline constexpr LabelLook kBestComboLook{kBestComboFont, kBestComboBack, std::nullopt, Align::Left};
 
 // The combo banner: transparent, blue text.
 inline constexpr Box kComboBannerBox{0, 2160, 2700, 720};
 inline constexpr const char* kComboBannerCaption = "3HIT!";
 inline constexpr Rgb kComboBannerText{0, 0, 192};
 inline constexpr Font kComboBannerFont{kMincho, 36, true, true};
+inline constexpr LabelLook kComboBannerLook{kComboBannerFont, std::nullopt, kComboBannerText, Align::Left};
 
 // The meteorite, and the six walkers, which start right of the client
 // area, out of sight.

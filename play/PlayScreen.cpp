@@ -110,7 +110,7 @@ void PlayScreen::onBannerTimer() {
 
 void PlayScreen::onGameOverTimer() {
     const float x0 = screen_->controls.meteor.box.left;
-    Drawing& drawing = platform_.windows.explosionSurface();
+    Drawing& drawing = platform_.explosion;
     const ExplosionCount count = drawExplosion(drawing, x0);
     drawing.present([this, x0, count] {
         if (!screen_) return;

@@ -4,8 +4,6 @@
 
 namespace zol {
 
-class Drawing;
-
 // What the program asks of a front end's windows, one per loaded screen:
 // a windowed front end creates, repaints and destroys them accordingly.
 class Windows {
@@ -16,8 +14,6 @@ public:
     virtual void bringToFront(ScreenId screen) = 0;
     // The screen's controls have changed: repaint what moved.
     virtual void changed(ScreenId screen) = 0;
-    // The play screen's own surface, behind its controls, for the explosion.
-    virtual Drawing& explosionSurface() = 0;
     // The program stops at once; no further handler runs.
     virtual void end() = 0;
 };

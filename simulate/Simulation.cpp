@@ -9,7 +9,7 @@ namespace zol::simulate {
 
 Simulation::Simulation(std::FILE* events)
     : trace_(events),
-      platform_{clock_, timers_, boxes_, settings_, sound_, windows_, trace_, Rnd{}, executableFolder()},
+      platform_{clock_, timers_, boxes_, settings_, sound_, windows_, explosion_, trace_, Rnd{}, executableFolder()},
       program_(platform_) {}
 
 int Simulation::run(std::istream& script) {
@@ -34,9 +34,9 @@ int Simulation::run(std::istream& script) {
 }
 
 void Simulation::advanceTowards(std::int64_t target) {
-    const bool held = boxes_.isOpen();
+    const bool held = timers_.hold().held();
     clock_.set(held ? target : timers_.nextUsefulMs(clock_.nowMs(), target));
-    if (!held) timers_.fireDue([this] { return boxes_.isOpen() || program_.ended(); });
+    if (!held) timers_.fireDue([this] { return timers_.hold().held() || program_.ended(); });
 }
 
 std::string Simulation::execute(const Command& c) {
@@ -56,7 +56,7 @@ std::string Simulation::execute(const Command& c) {
     case Kind::Close: return close(c.word);
     case Kind::Answer:
         if (!boxes_.isOpen()) return "no box is open";
-        boxes_.answer(c.word == "ok" ? kAnswerOk : kAnswerCancel);
+        boxes_.answer(c.word == "ok");
         return {};
     case Kind::Set: settings_.set(c.word, c.text); return {};
     case Kind::Unset: settings_.unset(c.word); return {};

@@ -49,10 +49,11 @@ private:
     Trace trace_;
     sim::SimClock clock_;
     sim::SimTimerService timers_{clock_};
-    sim::SimMessageBoxes boxes_{trace_, clock_};
+    sim::SimMessageBoxes boxes_{timers_.hold(), trace_, clock_};
     sim::SimSettingsStore settings_;
     sim::SimSoundDevice sound_;
     sim::SimWindows windows_;
+    sim::SimDrawing explosion_;
     Platform platform_;
     Program program_;
 };

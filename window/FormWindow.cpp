@@ -1,7 +1,8 @@
 #include "window/FormWindow.h"
 
 #include "window/Sprites.h"
-#include "window/Twips.h"
+#include "play/Pixels.h"
+#include "window/QtPixels.h"
 
 namespace zol::window {
 
@@ -9,7 +10,7 @@ void setUpFormWindow(QWidget& window, const char* caption, float widthTw, float 
                      bool withIcon) {
     window.setWindowTitle(QString::fromUtf8(caption));
     if (withIcon) window.setWindowIcon(Sprites::titleIcon());
-    window.setFixedSize(pixels(widthTw), pixels(heightTw));
+    window.setFixedSize(play::toPixels(widthTw), play::toPixels(heightTw));
     window.setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     window.setAutoFillBackground(true);

@@ -1,14 +1,13 @@
 #include "window/HelpWindow.h"
 
 #include "assets/HelpDocument.h"
-#include "platform/qt/Guarded.h"
 #include "shell/HelpLayout.h"
-#include "shell/Program.h"
+#include "shell/FrontEnd.h"
 #include "shell/RtfReader.h"
 #include "window/Fonts.h"
 #include "window/FormWindow.h"
 #include "window/Sprites.h"
-#include "window/Twips.h"
+#include "window/QtPixels.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,33 +18,33 @@ namespace zol::window {
 
 using namespace help;
 
-HelpWindow::HelpWindow(Program& program) : program_(program) {
+HelpWindow::HelpWindow(FrontEnd& game) : game_(game) {
     setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, false);
 
     auto* closeButton = new QPushButton(QString::fromUtf8(kBackButtonCaption), this);
-    closeButton->setGeometry(pixelRect(kBackButton));
+    closeButton->setGeometry(qrect(kBackButton));
     closeButton->setFont(designedFont(kBackButtonFont));
     closeButton->setAutoDefault(true);
 
     auto* document = new QPlainTextEdit(this);
-    document->setGeometry(pixelRect(kDocumentBox));
+    document->setGeometry(qrect(kDocumentBox));
     document->setFont(designedFont(kDocumentFont));
     document->setReadOnly(true);
     document->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document->setPlainText(QString::fromStdString(readRtf(helpDocumentRtf()).text));
 
     auto* icon = new QLabel(this);
-    icon->setGeometry(pixelRect(kIconBox));
+    icon->setGeometry(qrect(kIconBox));
     icon->setPixmap(Sprites::titleIcon());
 
     setTabOrder(closeButton, document);
     closeButton->setFocus();
-    connect(closeButton, &QPushButton::clicked, [this] { qt::guarded([this] { program_.help().back(); }); });
+    connect(closeButton, &QPushButton::clicked, [this] { game_.buttonChosen(Button::Back); });
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    qt::guarded([&] { program_.unload(ScreenId::Help); });
+    game_.closePressed(ScreenId::Help);
 }
 
 } // namespace zol::window

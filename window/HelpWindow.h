@@ -3,7 +3,7 @@
 #include <QWidget>
 
 namespace zol {
-class Program;
+class FrontEnd;
 }
 
 namespace zol::window {
@@ -12,13 +12,13 @@ namespace zol::window {
 // line to its last, the icon and the button that closes it.
 class HelpWindow : public QWidget {
 public:
-    explicit HelpWindow(Program& program);
+    explicit HelpWindow(FrontEnd& game);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Program& program_;
+    FrontEnd& game_;
 };
 
 } // namespace zol::window

@@ -1,37 +1,37 @@
 #include "window/LabelView.h"
 
 #include "window/Fonts.h"
-#include "window/Twips.h"
+#include "window/QtPixels.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QTextOption>
 
 namespace zol::window {
 
-LabelView::LabelView(const play::Font& font, std::optional<Rgb> back, std::optional<Rgb> text, Qt::Alignment align)
-    : font_(designedFont(font)), back_(back), text_(text), align_(align) {}
-
-void LabelView::paint(QPainter& painter, const play::Label& label, const QColor& systemText) {
-    const QRect r = pixelRect(label.box);
-    if (back_) painter.fillRect(r, qcolor(*back_));
-    if (!valid_ || caption_ != label.caption) {
-        caption_ = label.caption;
-        laidOut_.setText(QString::fromStdString(caption_));
-        laidOut_.setTextFormat(Qt::PlainText);
-        laidOut_.setTextWidth(r.width());
-        QTextOption option(align_);
-        option.setWrapMode(QTextOption::WordWrap);
-        laidOut_.setTextOption(option);
-        laidOut_.prepare(painter.transform(), font_);
-        valid_ = true;
+void LabelView::paint(QPainter& painter, const play::SceneItem& label, qreal dpr) {
+    const QRect r = qrect(label.rect);
+    if (pixmap_.isNull() || look_ != label.look || caption_ != label.caption || pixmap_.deviceIndependentSize() != r.size() ||
+        pixmap_.devicePixelRatio() != dpr) {
+        render(label, dpr);
     }
-    painter.save();
-    painter.setClipRect(r);
-    painter.setFont(font_);
-    painter.setPen(text_ ? qcolor(*text_) : systemText);
-    painter.drawStaticText(r.topLeft(), laidOut_);
-    painter.restore();
+    painter.drawPixmap(r.topLeft(), pixmap_);
+}
+
+// The caption from the top, wrapped at word breaks, clipped to the label.
+void LabelView::render(const play::SceneItem& label, qreal dpr) {
+    const QRect r = qrect(label.rect);
+    const play::LabelLook& look = *label.look;
+    look_ = label.look;
+    caption_ = label.caption;
+    pixmap_ = QPixmap(r.size() * dpr);
+    pixmap_.setDevicePixelRatio(dpr);
+    pixmap_.fill(look.back ? qcolor(*look.back) : QColor(Qt::transparent));
+    QPainter p(&pixmap_);
+    p.setFont(designedFont(look.font));
+    p.setPen(look.text ? qcolor(*look.text) : systemText_);
+    QTextOption option(look.align == play::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    p.drawText(QRectF(QPointF(0, 0), QSizeF(r.size())), QString::fromUtf8(caption_.data(), static_cast<int>(caption_.size())), option);
 }
 
 } // namespace zol::window

@@ -1,35 +1,33 @@
 #pragma once
 
-#include "play/PlayControls.h"
+#include "play/PlayScene.h"
 
 #include <QColor>
 #include <QFont>
-#include <QStaticText>
+#include <QPixmap>
 
-#include <optional>
+#include <string>
 
 class QPainter;
 
 namespace zol::window {
 
-// Paints one label of a form as the forms runtime does: its back colour
-// (unless transparent), then its caption from the top, wrapped at word
-// breaks; the label keeps its size whatever its caption. The laid-out text
-// is kept until the caption changes, so a tick repaints it cheaply.
+// Paints one label of the play screen as its look says, and keeps it as a
+// pixmap until its caption or size changes, so that a tick that moves it
+// costs one copy, not a text layout.
 class LabelView {
 public:
-    LabelView(const play::Font& font, std::optional<Rgb> back, std::optional<Rgb> text, Qt::Alignment align);
+    explicit LabelView(QColor systemText) : systemText_(systemText) {}
 
-    void paint(QPainter& painter, const play::Label& label, const QColor& systemText);
+    void paint(QPainter& painter, const play::SceneItem& label, qreal dpr);
 
 private:
-    QFont font_;
-    std::optional<Rgb> back_;
-    std::optional<Rgb> text_;
-    Qt::Alignment align_;
+    void render(const play::SceneItem& label, qreal dpr);
+
+    QColor systemText_;
+    QPixmap pixmap_;
     std::string caption_;
-    QStaticText laidOut_;
-    bool valid_ = false;
+    const play::LabelLook* look_ = nullptr;
 };
 
 } // namespace zol::window

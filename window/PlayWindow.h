@@ -1,30 +1,29 @@
 #pragma once
 
-#include "play/PlayControls.h"
+#include "play/PlayScene.h"
+#include "window/ExplosionCanvas.h"
 #include "window/LabelView.h"
-#include "window/PlayDrawing.h"
 #include "window/Sprites.h"
 
 #include <QWidget>
 
-#include <functional>
+#include <array>
+#include <vector>
 
 namespace zol {
-class Program;
+class FrontEnd;
 }
 
 namespace zol::window {
 
-// The play screen's window. It paints the screen's controls as the game left
-// them, in their designed order, and hands the keyboard to the game; it owns
-// no rule.
+// The play screen's window: it paints the game's scene and hands the
+// keyboard to the game; it owns no rule.
 class PlayWindow : public QWidget {
 public:
-    PlayWindow(Program& program, std::function<void(bool)> holdTimers);
+    explicit PlayWindow(FrontEnd& game);
 
-    Drawing& drawing() { return drawing_; }
-    // The game moved something: repaint only what changed since the last time.
-    void refresh();
+    void repaint(const std::vector<play::PixelRect>& damage);
+    void startExplosion() { explosion_.start(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,11 +34,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Program& program_;
+    FrontEnd& game_;
     Sprites sprites_;
-    PlayDrawing drawing_;
-    LabelView label1_, label2_, label3_, label4_, con_;
-    play::PlayControls shown_;
+    ExplosionCanvas explosion_;
+    // One view a label, in the order the scene lists the labels.
+    std::vector<LabelView> labels_;
 };
 
 } // namespace zol::window

@@ -18,50 +18,49 @@ void centre(QWidget& window) {
 
 } // namespace
 
-void QtWindows::loaded(ScreenId form) {
+void QtWindows::open(ScreenId screen) {
     QWidget* window = nullptr;
-    switch (form) {
-    case ScreenId::Title: window = new TitleWindow(*program_); break;
-    case ScreenId::Play: window = play_ = new PlayWindow(*program_, holdTimers_); break;
-    case ScreenId::Help: window = new HelpWindow(*program_); break;
+    switch (screen) {
+    case ScreenId::Title: window = new TitleWindow(game_); break;
+    case ScreenId::Play: window = new PlayWindow(game_); break;
+    case ScreenId::Help: window = new HelpWindow(game_); break;
     }
-    slot(form) = window;
+    slot(screen) = window;
     centre(*window);
     window->show();
     window->raise();
     window->activateWindow();
-    formLoaded_(form);
+    opened_(screen);
 }
 
-// A form may unload from a handler of its own window: the window goes once
-// that handler has returned.
-void QtWindows::unloaded(ScreenId form) {
-    if (QWidget* window = slot(form)) {
+// A screen may unload from a handler of its own window: the window goes
+// once that handler has returned.
+void QtWindows::close(ScreenId screen) {
+    if (QWidget* window = slot(screen)) {
         window->hide();
         window->deleteLater();
     }
-    slot(form) = nullptr;
-    if (form == ScreenId::Play) play_ = nullptr;
+    slot(screen) = nullptr;
 }
 
-void QtWindows::bringToFront(ScreenId form) {
-    if (QWidget* window = slot(form)) {
+void QtWindows::raise(ScreenId screen) {
+    if (QWidget* window = slot(screen)) {
         window->raise();
         window->activateWindow();
     }
 }
 
-void QtWindows::changed(ScreenId form) {
-    if (form == ScreenId::Play && play_) {
-        play_->refresh();
-    } else if (QWidget* window = slot(form)) {
-        window->update();
-    }
+PlayWindow* QtWindows::play() { return static_cast<PlayWindow*>(slot(ScreenId::Play).data()); }
+
+void QtWindows::repaintPlay(const std::vector<play::PixelRect>& damage) {
+    if (PlayWindow* window = play()) window->repaint(damage);
 }
 
-Drawing& QtWindows::explosionSurface() { return play_->drawing(); }
+void QtWindows::startExplosion() {
+    if (PlayWindow* window = play()) window->startExplosion();
+}
 
-void QtWindows::end() {
+void QtWindows::quit() {
     for (auto& window : windows_) {
         if (window) {
             window->hide();

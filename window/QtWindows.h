@@ -1,44 +1,37 @@
 #pragma once
 
-#include "shell/Windows.h"
+#include "shell/FrontEnd.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
-namespace zol {
-class Program;
-}
-
 namespace zol::window {
 
 class PlayWindow;
 
-// One window per loaded form: made when the form loads, centred on the
-// screen, and gone when it unloads.
-class QtWindows : public Windows {
+// One Qt window per loaded screen: made when the screen loads, centred on
+// the screen, and gone when it unloads.
+class QtWindows : public FrontEndWindows {
 public:
-    // `formLoaded` hears of every form as it loads, after its window shows.
-    QtWindows(std::function<void(bool)> holdTimers, std::function<void(ScreenId)> formLoaded)
-        : holdTimers_(std::move(holdTimers)), formLoaded_(std::move(formLoaded)) {}
-    void attach(Program& program) { program_ = &program; }
+    // `opened` hears of every screen as it opens, after its window shows.
+    QtWindows(FrontEnd& game, std::function<void(ScreenId)> opened) : game_(game), opened_(std::move(opened)) {}
 
-    void loaded(ScreenId form) override;
-    void unloaded(ScreenId form) override;
-    void bringToFront(ScreenId form) override;
-    void changed(ScreenId form) override;
-    Drawing& explosionSurface() override;
-    void end() override;
+    void open(ScreenId screen) override;
+    void close(ScreenId screen) override;
+    void raise(ScreenId screen) override;
+    void repaintPlay(const std::vector<play::PixelRect>& damage) override;
+    void startExplosion() override;
+    void quit() override;
 
 private:
-    QPointer<QWidget>& slot(ScreenId form) { return windows_[static_cast<int>(form)]; }
+    QPointer<QWidget>& slot(ScreenId screen) { return windows_[static_cast<int>(screen)]; }
+    PlayWindow* play();
 
-    Program* program_ = nullptr;
-    std::function<void(bool)> holdTimers_;
-    std::function<void(ScreenId)> formLoaded_;
+    FrontEnd& game_;
+    std::function<void(ScreenId)> opened_;
     QPointer<QWidget> windows_[3];
-    PlayWindow* play_ = nullptr;
 };
 
 } // namespace zol::window

@@ -1,12 +1,11 @@
 #include "window/TitleWindow.h"
 
-#include "platform/qt/Guarded.h"
-#include "shell/Program.h"
+#include "shell/FrontEnd.h"
 #include "shell/TitleLayout.h"
 #include "window/Fonts.h"
 #include "window/FormWindow.h"
 #include "window/Sprites.h"
-#include "window/Twips.h"
+#include "window/QtPixels.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,7 +19,7 @@ namespace {
 
 QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
     auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
-    button->setGeometry(pixelRect(design.box));
+    button->setGeometry(qrect(design.box));
     button->setFont(designedFont(design.font, design.underline));
     // Enter chooses the button with the focus, as Space does.
     button->setAutoDefault(true);
@@ -29,12 +28,12 @@ QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
 
 } // namespace
 
-TitleWindow::TitleWindow(Program& program) : program_(program) {
+TitleWindow::TitleWindow(FrontEnd& game) : game_(game) {
     setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
 
     for (const TitleLabel& design : kTitleLines) {
         auto* label = new QLabel(QString::fromUtf8(design.caption), this);
-        label->setGeometry(pixelRect(design.box));
+        label->setGeometry(qrect(design.box));
         label->setFont(designedFont(design.font, design.underline));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (!design.systemTextColour) label->setStyleSheet(QStringLiteral("color: %1").arg(qcolor(design.textColour).name()));
@@ -46,14 +45,14 @@ TitleWindow::TitleWindow(Program& program) : program_(program) {
     setTabOrder(play, help);
     setTabOrder(help, end);
     play->setFocus();
-    connect(play, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().play(); }); });
-    connect(help, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().help(); }); });
-    connect(end, &QPushButton::clicked, [this] { qt::guarded([this] { program_.title().quit(); }); });
+    connect(play, &QPushButton::clicked, [this] { game_.buttonChosen(Button::Play); });
+    connect(help, &QPushButton::clicked, [this] { game_.buttonChosen(Button::Help); });
+    connect(end, &QPushButton::clicked, [this] { game_.buttonChosen(Button::End); });
 }
 
 void TitleWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    qt::guarded([&] { program_.unload(ScreenId::Title); });
+    game_.closePressed(ScreenId::Title);
 }
 
 } // namespace zol::window

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 namespace zol {
-class Program;
+class FrontEnd;
 }
 
 namespace zol::window {
@@ -12,13 +12,13 @@ namespace zol::window {
 // Play holding the focus.
 class TitleWindow : public QWidget {
 public:
-    explicit TitleWindow(Program& program);
+    explicit TitleWindow(FrontEnd& game);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Program& program_;
+    FrontEnd& game_;
 };
 
 } // namespace zol::window

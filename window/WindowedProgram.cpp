@@ -1,19 +1,19 @@
 #include "window/WindowedProgram.h"
 
 #include "platform/ExecutableFolder.h"
-#include "platform/Platform.h"
-#include "trace/Trace.h"
-#include "platform/qt/Guarded.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTimerService.h"
 #include "platform/sdl/SdlSoundDevice.h"
-#include "shell/Program.h"
+#include "shell/FrontEnd.h"
+#include "shell/HandlerGuard.h"
+#include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/QtWindows.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,29 +70,24 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
 
     Trace trace(traceOut);
     qt::QtClock clock;
-    bool presenting = false;
-    qt::QtTimerService* timersPtr = nullptr;
-    qt::QtMessageBoxes boxes(trace, clock, [&] { timersPtr->resume(); });
-    qt::QtTimerService timers(clock, [&] { return boxes.isOpen() || presenting; });
-    timersPtr = &timers;
+    HandlerGuard guard([](const std::string& message) {
+        QMessageBox::critical(nullptr, QStringLiteral("ゾルバス"), QString::fromStdString(message));
+        std::exit(1);
+    });
+    qt::QtTimerService timers(clock, guard);
+    qt::QtMessageBoxes boxes(timers.hold(), guard, trace, clock);
     qt::QtSettingsStore settings;
     SdlSoundDevice sound;
     // The sound device (and its soundfont) starts when the first game does,
     // on a thread of its own, so the title screen opens without waiting.
-    QtWindows windows(
-        [&](bool hold) {
-            presenting = hold;
-            if (!hold && !boxes.isOpen()) timers.resume();
-        },
-        [&](ScreenId form) {
-            if (form == ScreenId::Play) sound.prepare();
+    FrontEnd game({clock, timers, boxes, settings, sound, trace, executableFolder()}, guard, [&](FrontEnd& g) {
+        return std::make_unique<QtWindows>(g, [&](ScreenId screen) {
+            if (screen == ScreenId::Play) sound.prepare();
         });
-    Platform platform{clock, timers, boxes, settings, sound, windows, trace, Rnd{}, executableFolder()};
-    Program program(platform);
-    windows.attach(program);
+    });
 
-    qt::guarded([&] { program.start(); });
-    const int status = program.ended() ? 0 : QApplication::exec();
+    game.start();
+    const int status = game.ended() ? 0 : QApplication::exec();
     if (traceOut) std::fclose(traceOut);
     return status;
 }

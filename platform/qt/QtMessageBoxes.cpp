@@ -1,9 +1,10 @@
 #include "platform/qt/QtMessageBoxes.h"
 
 #include "platform/Clock.h"
+#include "platform/TimerHold.h"
+#include "shell/HandlerGuard.h"
 #include "trace/BoxEvents.h"
 #include "trace/Trace.h"
-#include "platform/qt/Guarded.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -12,6 +13,8 @@
 namespace zol::qt {
 
 namespace {
+
+constexpr const char* kWarningCaption = "ゾルバス";
 
 QMessageBox* makeBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
                      QMessageBox::StandardButtons buttons) {
@@ -25,32 +28,32 @@ QMessageBox* makeBox(const QString& text, const QString& caption, QMessageBox::I
 
 } // namespace
 
+bool QtMessageBoxes::isOpen() const { return hold_.boxOpen(); }
+
 void QtMessageBoxes::open(const MessageBox& request, std::function<void(int)> answered) {
     const bool okCancel = request.buttons == BoxButtons::OkCancel;
     QMessageBox* box = makeBox(QString::fromStdString(request.text), QString::fromStdString(request.caption),
                                request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    ++openCount_;
+    hold_.boxOpened();
     if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), request));
-    QObject::connect(box, &QMessageBox::finished, [this, box, answered = std::move(answered)](int) {
-        // Closing the box, or Escape, counts as Cancel.
-        const int answer = box->clickedButton() == box->button(QMessageBox::Ok) ? kAnswerOk : kAnswerCancel;
-        --openCount_;
+    const BoxButtons buttons = request.buttons;
+    QObject::connect(box, &QMessageBox::finished, [this, box, buttons, answered = std::move(answered)](int) {
+        const int answer = boxAnswer(buttons, box->clickedButton() == box->button(QMessageBox::Ok));
         if (trace_.enabled()) trace_.write(answerEvent(clock_.nowMs(), answer));
-        guarded([&] { answered(answer); });
-        if (!isOpen()) closed_();
+        guard_.run([&] { answered(answer); });
+        hold_.boxClosed();
     });
     box->show();
 }
 
 void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
-    QMessageBox* box = makeBox(QString::fromStdString(text), QStringLiteral("ゾルバス"), QMessageBox::Warning,
-                               QMessageBox::Ok);
-    ++openCount_;
+    QMessageBox* box = makeBox(QString::fromStdString(text), QString::fromUtf8(kWarningCaption),
+                               QMessageBox::Warning, QMessageBox::Ok);
+    hold_.boxOpened();
     QObject::connect(box, &QMessageBox::finished, [this, then = std::move(then)](int) {
-        --openCount_;
-        guarded(then);
-        if (!isOpen()) closed_();
+        guard_.run(then);
+        hold_.boxClosed();
     });
     box->show();
 }

@@ -1,6 +1,6 @@
 #include "platform/qt/QtTimerService.h"
 
-#include "platform/qt/Guarded.h"
+#include "shell/HandlerGuard.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/Waker.h"
 
@@ -51,11 +51,11 @@ public:
 private:
     void fire() {
         if (!enabled_) return;
-        if (service_.held_()) return;  // resume() puts it back on schedule
+        if (service_.hold().held()) return;  // resume() puts it back on schedule
         // The handler may unload the form whose timer this is.
         const auto alive = alive_;
         const auto handler = onTimer_;
-        guarded(handler);
+        service_.guard_.run(handler);
         if (*alive) scheduleNext();
     }
 
@@ -69,8 +69,8 @@ private:
     std::int64_t enabledAt_ = 0;
 };
 
-QtTimerService::QtTimerService(const QtClock& clock, std::function<bool()> held)
-    : clock_(clock), held_(std::move(held)) {}
+QtTimerService::QtTimerService(const QtClock& clock, HandlerGuard& guard)
+    : TimerService([this] { resume(); }), clock_(clock), guard_(guard) {}
 
 QtTimerService::~QtTimerService() = default;
 

@@ -5,6 +5,10 @@
 #include <functional>
 #include <vector>
 
+namespace zol {
+class HandlerGuard;
+}
+
 namespace zol::qt {
 
 class QtClock;
@@ -13,21 +17,23 @@ class QtTimer;
 // Timers with the forms runtime's schedule on Qt's precise single-shot
 // timers: each wakes exactly when its next event is due (or, for a timer
 // with a due hint, when its handler can next do something), never polls.
-// While `held` says so (a box is open, the game-over drawing is shown),
-// events are dropped; `resume` puts the timers back on their schedules.
+// While the timers are held (a box is open, the explosion is shown) events
+// are dropped; when the hold is let go the timers go back on their
+// schedules. Every event runs through the handler guard.
 class QtTimerService : public TimerService {
 public:
-    QtTimerService(const QtClock& clock, std::function<bool()> held);
+    QtTimerService(const QtClock& clock, HandlerGuard& guard);
     ~QtTimerService() override;
 
     std::unique_ptr<Timer> create(int intervalMs, std::function<void()> onTimer,
                                   std::function<std::int64_t()> dueHint) override;
-    void resume();
 
 private:
     friend class QtTimer;
+    void resume();
+
     const QtClock& clock_;
-    std::function<bool()> held_;
+    HandlerGuard& guard_;
     std::vector<QtTimer*> timers_;
 };
 

@@ -11,7 +11,8 @@ namespace zol::sim {
 
 void SimMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
     open_ = true;
-    okOnly_ = box.buttons == BoxButtons::Ok;
+    hold_.boxOpened();
+    buttons_ = box.buttons;
     answered_ = std::move(answered);
     trace_.write(msgboxEvent(clock_.nowMs(), box));
 }
@@ -21,9 +22,10 @@ void SimMessageBoxes::warn(const std::string& text, std::function<void()> then) 
     then();
 }
 
-void SimMessageBoxes::answer(int value) {
-    const int result = okOnly_ ? kAnswerOk : value;
+void SimMessageBoxes::answer(bool ok) {
+    const int result = boxAnswer(buttons_, ok);
     open_ = false;
+    hold_.boxClosed();
     trace_.write(answerEvent(clock_.nowMs(), result));
     // The handler may open the next box at once; take it out first.
     auto answered = std::exchange(answered_, nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageBoxes.h"
+#include "platform/TimerHold.h"
 
 #include <functional>
 
@@ -15,20 +16,21 @@ namespace zol::sim {
 // Warnings go to standard error.
 class SimMessageBoxes : public MessageBoxes {
 public:
-    SimMessageBoxes(Trace& trace, const Clock& clock) : trace_(trace), clock_(clock) {}
+    SimMessageBoxes(TimerHold& hold, Trace& trace, const Clock& clock) : hold_(hold), trace_(trace), clock_(clock) {}
 
     void open(const MessageBox& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return open_; }
     void warn(const std::string& text, std::function<void()> then) override;
 
-    // Closes the open box with OK or Cancel; a box with only OK answers OK.
-    void answer(int value);
+    // Closes the open box with OK or Cancel.
+    void answer(bool ok);
 
 private:
+    TimerHold& hold_;
     Trace& trace_;
     const Clock& clock_;
     bool open_ = false;
-    bool okOnly_ = false;
+    BoxButtons buttons_ = BoxButtons::Ok;
     std::function<void(int)> answered_;
 };
 

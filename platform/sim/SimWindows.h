@@ -20,12 +20,10 @@ public:
     void unloaded(ScreenId) override {}
     void bringToFront(ScreenId) override {}
     void changed(ScreenId) override {}
-    Drawing& explosionSurface() override { return drawing_; }
     void end() override { ended_ = true; }
     bool ended() const { return ended_; }
 
 private:
-    SimDrawing drawing_;
     bool ended_ = false;
 };
 

@@ -67,9 +67,9 @@ TEST(Soak, AMillionTicksOfRandomPlayKeepEveryRuleOfTheTick) {
             ++games;
         }
         player.play();
-        invariants.before(screen, program.best(), program.play().heldKeys());
+        invariants.before(screen, program.best());
         player.run(Kind::Ticks, 1);
-        const auto broken = invariants.after(screen, program.best(), program.play().heldKeys());
+        const auto broken = invariants.after(screen, program.best());
         ASSERT_TRUE(broken.empty()) << "tick " << screen.processedTicks() << ": " << broken.front();
 
         int crushed = 0;

@@ -23,16 +23,16 @@ void TickInvariants::newGame(const PlayScreen& play) {
     flownThisGame_ = false;
 }
 
-void TickInvariants::before(const PlayScreen& play, const BestScores& best, const play::HeldKeys& keys) {
+void TickInvariants::before(const PlayScreen& play, const BestScores& best) {
     const auto& s = play.state();
     meteorsLeft_ = s.meteorsLeft;
     score_ = s.score;
     level_ = s.level;
     maxCombo_ = best.maxCombo;
-    downHeld_ = keys.down;
+    downHeld_ = play.heldKeys().down;
 }
 
-std::vector<std::string> TickInvariants::after(const PlayScreen& play, const BestScores& best, const play::HeldKeys& keys) {
+std::vector<std::string> TickInvariants::after(const PlayScreen& play, const BestScores& best) {
     std::vector<std::string> broken;
     // The message is made only for a broken rule: this runs a million times.
     const auto check = [&](bool holds, const char* rule, std::int64_t got) {

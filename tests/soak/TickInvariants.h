@@ -17,9 +17,9 @@ public:
     // stand with the banner idle until this game's first crush.
     void newGame(const PlayScreen& play);
     // Just before a tick runs.
-    void before(const PlayScreen& play, const BestScores& best, const play::HeldKeys& keys);
+    void before(const PlayScreen& play, const BestScores& best);
     // Right after it; gives every broken rule, empty when all hold.
-    std::vector<std::string> after(const PlayScreen& play, const BestScores& best, const play::HeldKeys& keys);
+    std::vector<std::string> after(const PlayScreen& play, const BestScores& best);
 
 private:
     std::int32_t meteorsLeft_ = 0, score_ = 0, level_ = 0, maxCombo_ = 0, carriedCombo_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTimerService.h"
+#include "shell/HandlerGuard.h"
 #include "window/Fonts.h"
 #include "window/KeyCodes.h"
 
@@ -19,6 +20,8 @@
 using namespace zol;
 
 namespace {
+
+HandlerGuard guard([](const std::string& message) { FAIL() << message; });
 
 // Runs Qt's event loop for a while.
 void runFor(int ms) {
@@ -88,7 +91,7 @@ TEST(GameKeys, TheGameSeesItsKeysWhateverTheShiftState) {
 
 TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
     qt::QtClock clock;
-    qt::QtTimerService timers(clock, [] { return false; });
+    qt::QtTimerService timers(clock, guard);
     std::vector<std::int64_t> fired;
     auto timer = timers.create(50, [&] { fired.push_back(clock.nowMs()); }, {});
     timer->setEnabled(true);
@@ -104,22 +107,21 @@ TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
 
 TEST(QtTimers, AHeldTimerDropsItsEventsAndResumesOnItsSchedule) {
     qt::QtClock clock;
-    bool held = true;
-    qt::QtTimerService timers(clock, [&] { return held; });
+    qt::QtTimerService timers(clock, guard);
+    timers.hold().boxOpened();
     int fired = 0;
     auto timer = timers.create(20, [&] { ++fired; }, {});
     timer->setEnabled(true);
     runFor(70);
     EXPECT_EQ(fired, 0);
-    held = false;
-    timers.resume();
+    timers.hold().boxClosed();
     runFor(70);
     EXPECT_GE(fired, 2);
 }
 
 TEST(QtTimers, ATimerWithADueHintSleepsUntilItsHandlerCanAct) {
     qt::QtClock clock;
-    qt::QtTimerService timers(clock, [] { return false; });
+    qt::QtTimerService timers(clock, guard);
     std::int64_t last = clock.nowMs();
     int calls = 0;
     std::vector<std::int64_t> gaps;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Drawing.h"
+
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <vector>
+
+namespace zol {
+
+class HandlerGuard;
+class TimerHold;
+
+namespace play {
+
+// A line, or a circle's outline, one pixel wide, in pixels at 100 % scale.
+struct Stroke {
+    bool isCircle = false;
+    double x1 = 0, y1 = 0;  // a line's start, a circle's centre
+    double x2 = 0, y2 = 0;  // a line's end; a circle keeps its radius in x2
+    Rgb colour;
+};
+
+// The explosion as a windowed front end shows it: the game draws every
+// stroke at once, and the show hands them out a frame at a time, so that a
+// player can follow it grow for about a second and a half. The timers are
+// held meanwhile; the last frame lets them go and the game goes on.
+class ExplosionShow : public Drawing {
+public:
+    // A front end asks for a frame this often.
+    static constexpr int kFrameMs = 16;
+
+    // `started` tells the front end to ask for frames.
+    ExplosionShow(TimerHold& hold, HandlerGuard& guard, std::function<void()> started)
+        : hold_(hold), guard_(guard), started_(std::move(started)) {}
+    // A show that is dropped midway (its screen closed) lets the timers go.
+    ~ExplosionShow() override;
+    ExplosionShow(const ExplosionShow&) = delete;
+    ExplosionShow& operator=(const ExplosionShow&) = delete;
+
+    void line(double x1, double y1, double x2, double y2, Rgb colour) override;
+    void circle(double cx, double cy, double radius, Rgb colour) override;
+    void present(std::function<void()> then) override;
+
+    bool showing() const { return then_ != nullptr; }
+    // Paints the strokes of the next frame; after the last one the show ends
+    // and the game goes on.
+    void frame(const std::function<void(const Stroke&)>& paint);
+    // Every stroke shown so far, for a front end that repaints from nothing.
+    std::span<const Stroke> shown() const { return {strokes_.data(), next_}; }
+    // The screen went: nothing more to show, the timers go.
+    void drop();
+
+private:
+    TimerHold& hold_;
+    HandlerGuard& guard_;
+    std::function<void()> started_;
+    std::vector<Stroke> strokes_;
+    std::size_t next_ = 0;
+    double budgetPerFrame_ = 0;
+    std::function<void()> then_;
+};
+
+} // namespace play
+} // namespace zol

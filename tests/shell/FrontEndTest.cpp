@@ -1,0 +1,132 @@
+// The front-end contract: which key events reach the game, what a window
+// repaints, the explosion's show and the hold on the timers, and what a
+// run-time error does. The game runs on the simulated services, driven the
+// way a windowed front end drives it.
+#include "platform/sim/SimClock.h"
+#include "platform/sim/SimMessageBoxes.h"
+#include "platform/sim/SimSettingsStore.h"
+#include "platform/sim/SimSoundDevice.h"
+#include "platform/sim/SimTimerService.h"
+#include "runtime/RuntimeError.h"
+#include "shell/FrontEnd.h"
+#include "shell/HandlerGuard.h"
+#include "trace/Trace.h"
+
+#include <gtest/gtest.h>
+
+namespace zol::test {
+namespace {
+
+using play::Key;
+
+struct RecordedWindows : FrontEndWindows {
+    void open(ScreenId) override {}
+    void close(ScreenId) override {}
+    void raise(ScreenId) override {}
+    void repaintPlay(const std::vector<play::PixelRect>& damage) override { repaints.push_back(damage); }
+    void startExplosion() override { ++explosions; }
+    void quit() override {}
+
+    std::vector<std::vector<play::PixelRect>> repaints;
+    int explosions = 0;
+};
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.start();
+        game.buttonChosen(Button::Play);
+        wait(60);
+    }
+    // Real time passing, a millisecond at a time, with the timers' events.
+    void wait(int ms) {
+        for (int i = 0; i < ms; ++i) {
+            clock.set(clock.nowMs() + 1);
+            timers.fireDue([this] { return timers.hold().held(); });
+        }
+    }
+    const play::HeldKeys& heldKeys() const { return game.program().play().heldKeys(); }
+
+    sim::SimClock clock;
+    sim::SimTimerService timers{clock};
+    Trace trace;
+    sim::SimMessageBoxes boxes{timers.hold(), trace, clock};
+    sim::SimSettingsStore settings;
+    sim::SimSoundDevice sound;
+    std::vector<std::string> errors;
+    HandlerGuard guard{[this](const std::string& message) { errors.push_back(message); }};
+    RecordedWindows* windows = nullptr;
+    FrontEnd game{{clock, timers, boxes, settings, sound, trace, "."}, guard, [this](FrontEnd&) {
+                      auto made = std::make_unique<RecordedWindows>();
+                      windows = made.get();
+                      return made;
+                  }};
+};
+
+TEST_F(FrontEndTest, AHeldKeyStaysHeldThroughARepeatWhosePressComesLate) {
+    game.keyDown(Key::Down, false);
+    game.keyUp(Key::Down, false);  // a repeat's release, not marked as one
+    wait(3);
+    EXPECT_TRUE(heldKeys().down);
+    game.keyDown(Key::Down, false);  // its press, a moment behind
+    wait(60);
+    EXPECT_TRUE(heldKeys().down);
+    game.keyUp(Key::Down, true);  // marked repeats never reach the game
+    game.keyDown(Key::Down, true);
+    game.keyUp(Key::Down, false);  // a real release counts after its grace
+    EXPECT_TRUE(heldKeys().down);
+    wait(KeyFilter::kReleaseGraceMs + 8);
+    EXPECT_FALSE(heldKeys().down);
+}
+
+TEST_F(FrontEndTest, EveryPartOfTheScreenThatMovedIsRepaintedAndNothingElse) {
+    windows->repaints.clear();
+    wait(51);
+    ASSERT_FALSE(windows->repaints.empty());
+    const auto& damage = windows->repaints.back();
+    const play::PixelRect meteor = play::toPixels(game.program().play().controls().meteor.box);
+    EXPECT_NE(std::find(damage.begin(), damage.end(), meteor), damage.end());
+    EXPECT_LT(damage.size(), 16u);
+}
+
+TEST_F(FrontEndTest, TheExplosionHoldsTheTimersAndKeysFrameByFrameThenTheGameGoesOn) {
+    game.keyDown(Key::GiveUp, false);
+    wait(120);
+    ASSERT_EQ(windows->explosions, 1);
+    EXPECT_TRUE(timers.hold().explosionShown());
+    game.keyDown(Key::Left, false);
+    EXPECT_FALSE(heldKeys().left);
+    int frames = 0;
+    while (game.explosion().showing()) {
+        game.explosion().frame([](const play::Stroke&) {});
+        ++frames;
+    }
+    EXPECT_NEAR(frames, 1500 / play::ExplosionShow::kFrameMs, 3);
+    EXPECT_EQ(game.explosion().shown().size(), 9632u + 601u);
+    EXPECT_TRUE(boxes.isOpen());  // the question
+}
+
+TEST_F(FrontEndTest, ClosingThePlayWindowDuringTheExplosionLetsTheTimersGo) {
+    game.keyDown(Key::GiveUp, false);
+    wait(120);
+    ASSERT_TRUE(timers.hold().held());
+    game.closePressed(ScreenId::Play);
+    EXPECT_FALSE(timers.hold().held());
+    EXPECT_FALSE(boxes.isOpen());
+}
+
+TEST(HandlerGuard, ARunTimeErrorIsShownOnceAndNoHandlerRunsAfterIt) {
+    std::vector<std::string> shown;
+    HandlerGuard guard([&](const std::string& message) { shown.push_back(message); });
+    guard.run([] { throw RuntimeError("Run-time error '6': Overflow"); });
+    bool ran = false;
+    guard.run([&] { ran = true; });
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Run-time error '6': Overflow"}));
+    HandlerGuard other([&](const std::string& message) { shown.push_back(message); });
+    other.run([] { throw std::logic_error("bad"); });
+    EXPECT_EQ(shown.back(), "internal error: bad");
+}
+
+} // namespace
+} // namespace zol::test
