@@ -4,6 +4,9 @@
 
 namespace zol::play {
 
+// The keys of these events are fixed by the trace format; the comments say
+// which control or variable of the game each one carries.
+
 std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c, const BestScores& best, const HeldKeys& keys,
                       const std::array<bool, 3>& timers) {
     std::array<float, 7> left{};
@@ -28,17 +31,17 @@ std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c,
         .field("walkFrame", std::span<const std::int32_t>(s.walkFrame))
         .field("hiScore", best.hiScore)
         .field("maxCombo", best.maxCombo)
-        .field("keyState", std::span<const std::int16_t>(keyState))
-        .field("left", std::span<const float>(left))
-        .field("top0", c.meteor.box.top)
-        .field("pic", std::span<const std::int32_t>(pic))
+        .field("keyState", std::span<const std::int16_t>(keyState))  // held Left, Right, Down
+        .field("left", std::span<const float>(left))  // the meteorite's then the walkers' left edges
+        .field("top0", c.meteor.box.top)  // the meteorite's top
+        .field("pic", std::span<const std::int32_t>(pic))  // each walker's picture frame
         .field("meteorVisible", c.meteor.visible)
-        .field("label1", c.statusLine.caption)
-        .field("label3", c.bestScoreLabel.caption)
-        .field("label4", c.bestComboLabel.caption)
-        .field("con", c.comboBanner.caption)
-        .field("conLeft", c.comboBanner.box.left)
-        .field("timers", {timers[0], timers[1], timers[2]})
+        .field("label1", c.statusLine.caption)  // the status line
+        .field("label3", c.bestScoreLabel.caption)  // the best score
+        .field("label4", c.bestComboLabel.caption)  // the best combo
+        .field("con", c.comboBanner.caption)  // the combo banner's caption
+        .field("conLeft", c.comboBanner.box.left)  // the combo banner's left edge
+        .field("timers", {timers[0], timers[1], timers[2]})  // tick, banner, game-over timers running
         .str();
 }
 
@@ -47,7 +50,7 @@ std::string bannerEvent(std::int64_t t, const GameState& s, const PlayControls& 
         .field("bannerStep", s.bannerStep)
         .field("conLeft", c.comboBanner.box.left)
         .field("combo", s.combo)
-        .field("timer2", bannerTimer)
+        .field("timer2", bannerTimer)  // the banner timer still running
         .str();
 }
 

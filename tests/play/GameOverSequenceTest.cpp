@@ -10,7 +10,7 @@ namespace {
 // Plays three ticks, gives up and runs the last tick.
 void giveUp(Scripted& game) { ASSERT_EQ(game.runAll({"click play", "ticks 3", "down E", "ticks 1"}), ""); }
 
-TEST(GameOverSequence, TheGivingUpTickStopsTheTickHidesTheMeteoriteAndStartsTimer3) {
+TEST(GameOverSequence, TheGivingUpTickStopsTheTickHidesTheMeteoriteAndStartsTheGameOverTimer) {
     Scripted game;
     giveUp(game);
     const auto last = game.log.only("tick").back();
