@@ -2,18 +2,23 @@
 #include "simulate/Simulation.h"
 #include "window/WindowedProgram.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 
 namespace {
 
 int simulate(const std::string& script) {
+    // Unsynchronised, standard input reports a read error (a directory) as
+    // one instead of as the end of the script.
+    std::ios::sync_with_stdio(false);
     zol::simulate::Simulation simulation(stdout);
     if (script == "-") return simulation.run(std::cin);
     std::ifstream file(script);
     if (!file) {
-        std::fprintf(stderr, "zolbas: cannot read the script %s\n", script.c_str());
+        std::fprintf(stderr, "zolbas: cannot read the script %s: %s\n", script.c_str(), std::strerror(errno));
         return zol::simulate::Simulation::kExitScriptError;
     }
     return simulation.run(file);

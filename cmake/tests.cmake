@@ -18,3 +18,4 @@ gtest_discover_tests(zolbas_game_test DISCOVERY_TIMEOUT 60)
 
 include(cmake/playtests.cmake OPTIONAL)
 include(cmake/windowtests.cmake OPTIONAL)
+include(cmake/clitests.cmake OPTIONAL)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ClockArithmetic.h"
 #include "platform/TimerHold.h"
 
 #include <cstdint>
@@ -25,10 +26,15 @@ public:
 // hint says the handler cannot act before then, the first event from then.
 inline std::int64_t nextUsefulEventMs(std::int64_t enabledAt, std::int64_t intervalMs, std::int64_t now,
                                       const std::function<std::int64_t()>& dueHint) {
-    std::int64_t due = enabledAt + ((now - enabledAt) / intervalMs + 1) * intervalMs;
+    // Both are clock readings, so their difference cannot overflow; the
+    // sums past now stop at the clock's end.
+    std::int64_t due = laterMs(now - (now - enabledAt) % intervalMs, intervalMs);
     if (dueHint) {
         const std::int64_t hinted = dueHint();
-        if (hinted > due) due = enabledAt + (hinted - enabledAt + intervalMs - 1) / intervalMs * intervalMs;
+        if (hinted > due) {
+            const std::int64_t offBeat = (hinted - enabledAt) % intervalMs;
+            due = offBeat == 0 ? hinted : laterMs(hinted, intervalMs - offBeat);
+        }
     }
     return due;
 }

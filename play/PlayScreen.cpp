@@ -1,6 +1,7 @@
 #include "play/PlayScreen.h"
 
 #include "platform/Clock.h"
+#include "platform/ClockArithmetic.h"
 #include "platform/MessageBoxes.h"
 #include "runtime/NumberText.h"
 #include "platform/Platform.h"
@@ -48,7 +49,7 @@ void PlayScreen::load() {
     // this order too. The tick timer need not wake before the gate can let
     // a tick in.
     screen_->tickTimer = platform_.timers.create(kTickTimerIntervalMs, [this] { onTickTimer(); },
-                                                 [this] { return state_.lastTick + kTickGateMs + 1; });
+                                                 [this] { return laterMs(state_.lastTick, kTickGateMs + 1); });
     screen_->bannerTimer = platform_.timers.create(kBannerTimerIntervalMs, [this] { onBannerTimer(); });
     screen_->gameOverTimer = platform_.timers.create(kGameOverTimerIntervalMs, [this] { onGameOverTimer(); });
     screen_->tickTimer->setEnabled(true);
@@ -88,7 +89,7 @@ void PlayScreen::keyUp(Key key) {
 void PlayScreen::keyboardLost() { keys_.releaseAll(); }
 
 void PlayScreen::onTickTimer() {
-    if (state_.lastTick + kTickGateMs >= platform_.clock.nowMs()) return;
+    if (laterMs(state_.lastTick, kTickGateMs) >= platform_.clock.nowMs()) return;
     state_.lastTick = platform_.clock.nowMs();
     runTick(state_, screen_->controls, best_, keys_, platform_.rnd, *this);
     ++processedTicks_;

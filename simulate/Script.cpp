@@ -1,5 +1,7 @@
 #include "simulate/Script.h"
 
+#include "platform/PrintableText.h"
+
 #include <array>
 #include <charconv>
 #include <vector>
@@ -29,6 +31,9 @@ std::optional<std::int64_t> count(std::string_view text) {
     return value;
 }
 
+// A piece of the script as an error message may show it.
+std::string quoted(std::string_view text) { return '"' + printable(text) + '"'; }
+
 bool oneOf(std::string_view word, std::initializer_list<std::string_view> choices) {
     for (const auto c : choices)
         if (word == c) return true;
@@ -57,13 +62,13 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
 
     if ((verb == "wait" || verb == "ticks") && arity(1)) {
         const auto n = count(w[1]);
-        if (!n) return "not a count: " + std::string(w[1]);
+        if (!n) return "not a count: " + quoted(w[1]);
         if (verb == "ticks" && *n < 1) return std::string("ticks needs a count of at least 1");
         return Command{verb == "wait" ? Command::Kind::Wait : Command::Kind::Ticks, *n, {}, {}};
     }
     if ((verb == "down" || verb == "up") && arity(1)) {
         const auto key = play::keyFromScriptName(w[1]);
-        if (!key) return "unknown key: " + std::string(w[1]);
+        if (!key) return "unknown key: " + quoted(w[1]);
         return Command{verb == "down" ? Command::Kind::Down : Command::Kind::Up, 0, {}, {}, *key};
     }
     if (verb == "click" && arity(1) && oneOf(w[1], {"play", "help", "end", "back"}))
@@ -74,7 +79,7 @@ std::variant<Command, std::string> parseLine(std::string_view line) {
         return Command{Command::Kind::Answer, 0, std::string(w[1]), {}};
     if (verb == "unset" && arity(1)) return Command{Command::Kind::Unset, 0, std::string(w[1]), {}};
     if (verb == "musicend" && arity(0)) return Command{Command::Kind::MusicEnd, 0, {}, {}};
-    return "cannot parse: " + std::string(line);
+    return "cannot parse: " + quoted(line);
 }
 
 } // namespace zol::simulate

@@ -1,20 +1,36 @@
 #include "simulate/Simulation.h"
 
+#include "platform/ClockArithmetic.h"
 #include "platform/ExecutableFolder.h"
+#include "runtime/NumberText.h"
 #include "runtime/RuntimeError.h"
 
-#include <limits>
+#include <cerrno>
+#include <cstring>
 
 namespace zol::simulate {
 
+namespace {
+
+const std::string kPastClockEnd = "the clock cannot go past " + numberText(kClockEndMs) + " ms";
+
+} // namespace
+
 Simulation::Simulation(std::FILE* events)
-    : trace_(events),
+    : trace_(events, [this](const std::string& reason) { outputFailure_ = reason; }),
       platform_{clock_, timers_, boxes_, settings_, sound_, windows_, explosion_, trace_, Rnd{}, executableFolder()},
       program_(platform_) {}
 
 int Simulation::run(std::istream& script) {
+    // Events that cannot be written are lost: the run stops at the first.
+    const auto outputFailed = [this] {
+        if (outputFailure_.empty()) return false;
+        std::fprintf(stderr, "zolbas: cannot write the events: %s\n", outputFailure_.c_str());
+        return true;
+    };
     try {
         program_.start();
+        if (outputFailed()) return kExitOutputError;
         std::string line;
         for (int number = 1; !program_.ended() && std::getline(script, line); ++number) {
             const auto parsed = parseLine(line);
@@ -25,6 +41,13 @@ int Simulation::run(std::istream& script) {
                 std::fprintf(stderr, "zolbas: script line %d: %s\n", number, error.c_str());
                 return kExitScriptError;
             }
+            if (outputFailed()) return kExitOutputError;
+        }
+        // getline stops at a read error as at the end of the script; only
+        // the stream's bad bit tells the two apart.
+        if (script.bad()) {
+            std::fprintf(stderr, "zolbas: cannot read the script: %s\n", std::strerror(errno));
+            return kExitScriptError;
         }
     } catch (const RuntimeError& error) {
         std::fprintf(stderr, "zolbas: %s\n", error.what());
@@ -45,7 +68,9 @@ std::string Simulation::execute(const Command& c) {
     case Kind::None: return {};
     case Kind::Wait:
     {
-        const std::int64_t target = clock_.nowMs() + c.number;
+        const auto reachable = checkedLaterMs(clock_.nowMs(), c.number);
+        if (!reachable) return kPastClockEnd;
+        const std::int64_t target = *reachable;
         while (clock_.nowMs() < target && !program_.ended()) advanceTowards(target);
         return {};
     }
@@ -73,7 +98,8 @@ std::string Simulation::ticks(std::int64_t count) {
     const std::uint64_t target = play.processedTicks() + static_cast<std::uint64_t>(count);
     while (play.processedTicks() < target && !program_.ended() && !boxes_.isOpen() &&
            program_.isLoaded(ScreenId::Play) && play.tickTimerEnabled()) {
-        advanceTowards(std::numeric_limits<std::int64_t>::max());
+        if (clock_.nowMs() == kClockEndMs) return kPastClockEnd;
+        advanceTowards(kClockEndMs);
     }
     return {};
 }

@@ -22,6 +22,8 @@ namespace zol::simulate {
 class Simulation {
 public:
     static constexpr int kExitOk = 0;
+    // The events could not be written (a full disk): the run stopped there.
+    static constexpr int kExitOutputError = 1;
     static constexpr int kExitScriptError = 2;
     static constexpr int kExitRuntimeError = 3;
 
@@ -46,6 +48,7 @@ private:
     std::string click(const std::string& button);
     std::string close(const std::string& form);
 
+    std::string outputFailure_;  // why the events could not be written
     Trace trace_;
     sim::SimClock clock_;
     sim::SimTimerService timers_{clock_};

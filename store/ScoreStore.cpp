@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "trace/JsonLine.h"
 #include "runtime/NumberText.h"
+#include "platform/PrintableText.h"
 #include "platform/SettingsStore.h"
 #include "trace/Trace.h"
 #include "store/BestScores.h"
@@ -11,29 +12,6 @@
 #include <cstdio>
 
 namespace zol {
-
-namespace {
-
-// The stored text as it may safely appear in a terminal: printable ASCII as
-// it is, every other byte escaped, and no more than a line's worth.
-std::string printable(const std::string& text) {
-    constexpr std::size_t kMaxShownBytes = 40;
-    std::string shown;
-    for (std::size_t i = 0; i < text.size() && i < kMaxShownBytes; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x7f) {
-            shown += static_cast<char>(c);
-        } else {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            shown += escaped;
-        }
-    }
-    if (text.size() > kMaxShownBytes) shown += "...";
-    return shown;
-}
-
-} // namespace
 
 ScoreStore::ScoreStore(BestScores& best, SettingsStore& settings, Trace& trace, const Clock& clock)
     : best_(best), settings_(settings), trace_(trace), clock_(clock) {}

@@ -1,12 +1,18 @@
 #include "trace/Trace.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace zol {
 
 void Trace::write(const std::string& line) {
     if (!out_) return;
-    std::fwrite(line.data(), 1, line.size(), out_);
-    std::fputc('\n', out_);
-    std::fflush(out_);
+    const bool written = std::fwrite(line.data(), 1, line.size(), out_) == line.size() &&
+                         std::fputc('\n', out_) != EOF && std::fflush(out_) == 0;
+    if (written) return;
+    const std::string reason = std::strerror(errno);
+    out_ = nullptr;
+    if (stopped_) stopped_(reason);
 }
 
 } // namespace zol

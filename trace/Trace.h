@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace zol {
@@ -11,16 +12,22 @@ namespace zol {
 // follow the file while the game runs.
 class Trace {
 public:
+    // Told once why the output failed; the trace has stopped by then.
+    using Stopped = std::function<void(const std::string& reason)>;
+
     Trace() = default;
-    explicit Trace(std::FILE* out) : out_(out) {}
+    explicit Trace(std::FILE* out, Stopped stopped = {}) : out_(out), stopped_(std::move(stopped)) {}
     Trace(const Trace&) = delete;
     Trace& operator=(const Trace&) = delete;
 
     bool enabled() const { return out_ != nullptr; }
+    // Writes one event. An output that fails (a full disk, a closed pipe)
+    // stops the trace: a half-written trace is not taken for a whole one.
     void write(const std::string& line);
 
 private:
     std::FILE* out_ = nullptr;
+    Stopped stopped_;
 };
 
 } // namespace zol

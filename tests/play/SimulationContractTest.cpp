@@ -59,6 +59,32 @@ TEST(ScriptErrors, TicksAreImpossibleWithoutAPlayScreenAndAfterTheGameEnded) {
     expectScriptError("click play\ndown E\nticks 1\nticks 1\n", 4);
 }
 
+TEST(ScriptErrors, ALineThatWouldTakeTheClockPastItsEndIsImpossible) {
+    // 100000 + 9223372036854675707 is 100 ms before the 64-bit clock's end.
+    expectScriptError("wait 9223372036854775807\n", 1);
+    expectScriptError("wait 9223372036854675807\nclick play\nticks 1\n", 3);
+    expectScriptError("wait 9223372036854675707\nclick play\nticks 2\nticks 1\n", 4);
+    expectScriptError("wait 9223372036854675707\nclick play\nwait 100\nwait 1\n", 4);
+    const Outcome out = runScript("wait 9223372036854675707\nclick play\nticks 2\nwait 48\n");
+    EXPECT_EQ(out.status, 0) << out.error;
+    EXPECT_EQ(out.events.back().t(), 9223372036854775807 - 48);
+}
+
+TEST(ScriptErrors, TheLineIsQuotedEscapedAndCut) {
+    const std::string longLine(1 << 20, 'x');
+    for (const std::string& line : {longLine, std::string("ju\0mp", 5), std::string("\xEF\xBB\xBF" "click play"),
+                                    std::string("jump\r"), std::string("click\xC2\xA0play")}) {
+        const Outcome out = runScript(line + "\n");
+        EXPECT_EQ(out.status, 2);
+        EXPECT_LT(out.error.size(), 120u) << out.error;
+        for (const char c : out.error.substr(0, out.error.size() - 1))
+            EXPECT_TRUE(c >= 0x20 && c < 0x7f) << out.error;
+    }
+    EXPECT_NE(runScript("\xEF\xBB\xBF" "click play\n").error.find("\"\\xEF\\xBB\\xBFclick play\""),
+              std::string::npos);
+    EXPECT_NE(runScript("ticks 1\xC2\xA0\n").error.find("\"1\\xC2\\xA0\""), std::string::npos);
+}
+
 TEST(ScriptErrors, EverythingUpToTheBadLineHasRun) {
     const Outcome out = runScript("click play\nticks 2\nfly\nticks 2\n");
     EXPECT_EQ(std::count_if(out.events.begin(), out.events.end(), [](const Event& e) { return e.ev() == "tick"; }),
