@@ -1,7 +1,8 @@
 #include "runtime/NumberText.h"
 
-#include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
 
 namespace zol {
@@ -19,8 +20,8 @@ std::optional<std::int32_t> parseStoredInteger(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
 
-    // Check the shape first: sign, digits, and a fraction of digits. strtod
-    // alone would also take hexadecimal, exponents, "inf" and "nan".
+    // Check the shape first: sign, digits, and a fraction of digits. The
+    // conversion alone would also take exponents, and some libraries "inf".
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
     std::size_t digits = 0;
@@ -34,8 +35,14 @@ std::optional<std::int32_t> parseStoredInteger(std::string_view text) {
     // Long digit strings are out of range anyway; they are refused before
     // the conversion so that it never sees an unbounded input.
     if (text.size() > 64) return std::nullopt;
-    const std::string bounded(text);
-    const double value = std::strtod(bounded.c_str(), nullptr);
+    // The classic locale reads "." as the decimal point whatever the
+    // process's locale says (a windowed program takes the user's); strtod
+    // would not. It rounds to the nearest double just as strtod does.
+    std::istringstream in{std::string(text)};
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    if (!in) return std::nullopt;
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
     return static_cast<std::int32_t>(rounded);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <locale>
 
 using namespace zol;
 
@@ -88,6 +89,20 @@ TEST(StoredNumbers, AnythingElseIsRefused) {
         EXPECT_FALSE(parseStoredInteger(text).has_value()) << '"' << text << '"';
     }
     EXPECT_FALSE(parseStoredInteger(std::string("12\0", 3)).has_value());
+}
+
+TEST(StoredNumbers, TheValueIsTheSameInALocaleWithADecimalComma) {
+    // The windowed program runs in the user's locale (Qt sets it).
+    const std::locale before = std::locale::global(std::locale("de_DE.UTF-8"));  // tools/install-deps.sh makes it
+    const auto hi = parseStoredInteger("12.7");
+    const auto combo = parseStoredInteger("2.6");
+    const auto tooBig = parseStoredInteger("2147483647.6");
+    const auto comma = parseStoredInteger("12,7");
+    std::locale::global(before);
+    EXPECT_EQ(hi, 13);
+    EXPECT_EQ(combo, 3);
+    EXPECT_FALSE(tooBig.has_value());
+    EXPECT_FALSE(comma.has_value());
 }
 
 TEST(RandomNumbers, TheGeneratorReplaysTheRuntimesSequence) {

@@ -14,6 +14,8 @@ packages=(
   # sox to measure sound, clang and its runtime for the fuzz targets.
   libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick sox python3
   appstream man-db
+  # A comma-decimal locale (made below) for the stored numbers' test.
+  locales
   clang libclang-rt-14-dev
 )
 
@@ -23,11 +25,16 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  echo "Making the locale de_DE.UTF-8"
+  "${sudo[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+fi
