@@ -11,6 +11,9 @@ enum class BoxIcon { None, Exclamation };
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerCancel = 2;
 
+// The second button's text, in the game's language whatever the system's.
+inline constexpr const char* kCancelButtonText = "キャンセル";
+
 // The answer of a closed box: OK when OK was chosen or the box has no
 // other button, however it was closed; Cancel otherwise.
 inline int boxAnswer(BoxButtons buttons, bool okChosen) {

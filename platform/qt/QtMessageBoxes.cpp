@@ -23,6 +23,8 @@ QMessageBox* makeBox(const QString& text, const QString& caption, QMessageBox::I
     box->setWindowModality(Qt::ApplicationModal);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok);
+    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
+        cancel->setText(QString::fromUtf8(kCancelButtonText));
     return box;
 }
 

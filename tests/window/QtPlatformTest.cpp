@@ -1,7 +1,10 @@
+#include "platform/TimerHold.h"
 #include "platform/qt/QtClock.h"
+#include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTimerService.h"
 #include "shell/HandlerGuard.h"
+#include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/KeyCodes.h"
 
@@ -11,6 +14,8 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -56,14 +61,58 @@ TEST(QtSettingsStore, TextWithCommasAndGarbageIsReadAsOneText) {
     EXPECT_TRUE(store.read("ZOLGARBAGE", "1", "HIc").has_value());
 }
 
-TEST(QtSettingsStore, AFolderThatCannotBeMadeGivesTheReason) {
-    // A plain file where the folder should be stops even root.
-    QFile blocker(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) + "/blocked");
+TEST(QtSettingsStore, AWriteThatFailsSaysInJapaneseWhetherTheFolderOrTheFileIsToBlame) {
+    // A plain file where the folder should be, and a folder where the file
+    // should be: both stop even root.
+    const std::string config = qgetenv("XDG_CONFIG_HOME").toStdString();
+    QFile blocker(QString::fromStdString(config + "/blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(config + "/ZOLFOLDER.ini")));
     qt::QtSettingsStore store;
-    const std::string error = store.write("blocked/ZOL", "1", "HI", "1");
-    EXPECT_NE(error.find("cannot be written"), std::string::npos) << error;
+    EXPECT_EQ(store.write("blocked/ZOL", "1", "HI", "1"), "フォルダー「" + config + "/blocked」に書き込めません。");
+    EXPECT_EQ(store.write("ZOLFOLDER", "1", "HI", "1"), "ファイル「" + config + "/ZOLFOLDER.ini」に書き込めません。");
+}
+
+// The message boxes as the player meets them: buttons in the game's
+// language, and the window's close box answering as the design says.
+struct BoxRun {
+    TimerHold hold;
+    Trace trace;
+    qt::QtClock clock;
+    qt::QtMessageBoxes boxes{hold, guard, trace, clock};
+    std::vector<int> answers;
+
+    QMessageBox* open(BoxButtons buttons) {
+        boxes.open(MessageBox{"text", "caption", buttons, BoxIcon::None}, [this](int a) { answers.push_back(a); });
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+        return nullptr;
+    }
+};
+
+TEST(QtMessageBoxes, ClosingTheWindowAnswersOkForAnOkOnlyBoxAndCancelForTheQuestion) {
+    BoxRun run;
+    QMessageBox* box = run.open(BoxButtons::Ok);
+    ASSERT_NE(box, nullptr);
+    box->close();
+    runFor(10);
+    box = run.open(BoxButtons::OkCancel);
+    ASSERT_NE(box, nullptr);
+    box->close();
+    runFor(10);
+    EXPECT_EQ(run.answers, (std::vector<int>{kAnswerOk, kAnswerCancel}));
+    EXPECT_FALSE(run.boxes.isOpen());
+}
+
+TEST(QtMessageBoxes, TheQuestionsSecondButtonSaysCancelInJapanese) {
+    BoxRun run;
+    QMessageBox* box = run.open(BoxButtons::OkCancel);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    box->button(QMessageBox::Cancel)->click();
+    runFor(10);
+    EXPECT_EQ(run.answers, std::vector<int>{kAnswerCancel});
 }
 
 TEST(Fonts, TheDesignedJapaneseFontsAreShownWithTheIpaFonts) {
