@@ -16,6 +16,7 @@ add_library(zolbas_qt STATIC
   window/PlayWindow.cpp
   window/QtWindows.cpp
   window/Sprites.cpp
+  window/StartupMessages.cpp
   window/TitleWindow.cpp
   window/WindowedProgram.cpp
 )

@@ -16,12 +16,6 @@ add_test(NAME cli_help_without_display COMMAND env -u DISPLAY -u WAYLAND_DISPLAY
 set_tests_properties(cli_help_without_display PROPERTIES PASS_REGULAR_EXPRESSION "--simulate SCRIPT")
 add_test(NAME cli_version_without_display COMMAND env -u DISPLAY -u WAYLAND_DISPLAY $<TARGET_FILE:zolbas> --version)
 set_tests_properties(cli_version_without_display PROPERTIES PASS_REGULAR_EXPRESSION "^zolbas [0-9]+\\.[0-9]+")
-add_test(NAME cli_no_display_is_one_clear_line
-         COMMAND bash -c "out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$0\" 2>&1); s=$?; echo \"$out\"; [ $s = 1 ] && [ $(echo \"$out\" | wc -l) = 1 ]" $<TARGET_FILE:zolbas>)
-set_tests_properties(cli_no_display_is_one_clear_line PROPERTIES PASS_REGULAR_EXPRESSION "no display")
-add_test(NAME cli_unreachable_display_is_one_clear_line
-         COMMAND bash -c "out=$(DISPLAY=:987 \"$0\" 2>&1); s=$?; echo \"$out\"; [ $s = 1 ] && [ $(echo \"$out\" | wc -l) = 1 ]" $<TARGET_FILE:zolbas>)
-set_tests_properties(cli_unreachable_display_is_one_clear_line PROPERTIES PASS_REGULAR_EXPRESSION "no display")
 
 add_test(NAME window_whole_loop
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/whole_loop.sh $<TARGET_FILE:zolbas>)

@@ -11,20 +11,17 @@
 #include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/QtWindows.h"
+#include "window/StartupMessages.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace zol::window {
 
 namespace {
-
-constexpr const char* kNoDisplay =
-    "zolbas: no display to open the game's window on (is DISPLAY or WAYLAND_DISPLAY set?)\n";
 
 bool hasDisplay() {
     const auto set = [](const char* name) {
@@ -34,23 +31,11 @@ bool hasDisplay() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
-// Qt ends the process with an abort when it cannot reach the display; while
-// the application starts, such a fatal message becomes one clear line and
-// status 1 instead.
-bool starting = true;
-void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg && starting) {
-        std::fputs(kNoDisplay, stderr);
-        _exit(1);
-    }
-    if (type != QtDebugMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 } // namespace
 
 int runWindowed(int argc, char** argv, const std::string& traceFile) {
     if (!hasDisplay()) {
-        std::fputs(kNoDisplay, stderr);
+        std::fputs(kNoDisplayLine, stderr);
         return 1;
     }
     std::FILE* traceOut = nullptr;
@@ -62,13 +47,16 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
     // Qt's own event dispatcher waits to the nanosecond; the GLib one rounds
     // every wait up to a whole millisecond, which makes ticks come late.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-    qInstallMessageHandler(startupMessages);
+    holdStartupMessages();
     QApplication app(argc, argv);
-    starting = false;
-    QApplication::setApplicationDisplayName(QStringLiteral("ゾルバス"));
+    startupDone();
     installFontSubstitutions();
 
-    Trace trace(traceOut);
+    // A trace that cannot be written stops; the game goes on.
+    Trace trace(traceOut, [&traceFile](const std::string& reason) {
+        std::fprintf(stderr, "zolbas: cannot write the trace file %s (%s); the trace stops here\n",
+                     traceFile.c_str(), reason.c_str());
+    });
     qt::QtClock clock;
     HandlerGuard guard([](const std::string& message) {
         QMessageBox::critical(nullptr, QStringLiteral("ゾルバス"), QString::fromStdString(message));

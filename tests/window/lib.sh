@@ -28,11 +28,14 @@ start_game() {
   pid=$!
 }
 
-# The id of the visible window whose title is exactly $1.
+# The id of the visible window whose title is exactly $1, in WM_NAME and in
+# the _NET_WM_NAME that title bars show.
 window_named() {
-  local name=$1 id
+  local name=$1 id shown
   for _ in $(seq 300); do
     for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
+      shown=$(xprop -id "$id" _NET_WM_NAME)
+      [ "$shown" = "_NET_WM_NAME(UTF8_STRING) = \"$name\"" ] || fail "the window $name shows ${shown#*= } in its title bar"
       echo "$id"
       return 0
     done

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The game without what it would like to have: no audio device, no sound
-# files beside it, no Japanese fonts. Each time it starts, plays, and says
-# at most one line about what is missing.
+# files beside it, no Japanese fonts, no room for its trace, no
+# XDG_RUNTIME_DIR. Each time it starts, plays, and says at most one line
+# about what is missing.
 source "$(dirname "$0")/lib.sh"
+unset XDG_RUNTIME_DIR
 
 play_a_while() {
   : > "$work/trace.jsonl"
@@ -11,7 +13,7 @@ play_a_while() {
   xdotool keydown Down; sleep 1.5; xdotool keyup Down
   [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt 20 ] || fail "$1: the game did not play"
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
-  lines=$(grep -vc 'XDG_RUNTIME_DIR' "$work/stderr" || true)
+  lines=$(wc -l < "$work/stderr")
   [ "$lines" -le 1 ] || { cat "$work/stderr"; fail "$1: $lines lines on standard error"; }
 }
 
@@ -28,4 +30,17 @@ cat > "$work/fonts.conf" <<CONF
 <fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$work/fc</cachedir></fontconfig>
 CONF
 FONTCONFIG_FILE="$work/fonts.conf" play_a_while "no Japanese fonts"
+
+# The trace cannot be written from its first event on: a warning, and the
+# game still opens its play window.
+"$zolbas" --trace /dev/full 2> "$work/stderr" &
+pid=$!
+window_named "ゾルバス  別名　ケルノア" > /dev/null
+sleep 0.3
+xdotool key Return
+window_named "ゾルバス" > /dev/null
+kill -0 "$pid" || fail "the game ended on a trace it cannot write"
+kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
+[ "$(wc -l < "$work/stderr")" = 1 ] && grep -q 'cannot write the trace file /dev/full' "$work/stderr" ||
+  { cat "$work/stderr"; fail "not one warning about the trace"; }
 echo "no sound, no fonts ok"

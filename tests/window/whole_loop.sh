@@ -54,6 +54,7 @@ for d in 12 18 24 30 36; do
 done
 [ "$red" -ge 3 ] || fail "no red disc at the meteorite's last place (x $cx): $red red points"
 grep -q '"text":"得点-' "$work/trace.jsonl" || fail "no game-over question"
+window_named "ゲームオーバー" > /dev/null
 
 xdotool key Return
 title=$(window_named "ゾルバス  別名　ケルノア")
