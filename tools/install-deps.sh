@@ -31,7 +31,7 @@ windows=(
   # Wine runs the tests: its 64-bit loader alone, no i386 architecture.
   wine wine64
   # The windowed round: a virtual X server, keys, screenshots, the fonts.
-  xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth xdotool x11-utils imagemagick python3 fonts-ipafont-gothic fonts-ipafont-mincho
 )
 
 wanted=("${common[@]}")
