@@ -29,7 +29,9 @@ add_test(NAME windows_simulate_anywhere
 # A round in the windows, played with keys under Wine's X11 driver.
 add_test(NAME windows_windowed_round
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/windowed_round.sh ${ZOLBAS_GAME_COMMAND})
-set_tests_properties(windows_windowed_round PROPERTIES RESOURCE_LOCK display TIMEOUT 180)
+# Both write the game's registry key in the one prefix: one at a time.
+set_tests_properties(windows_windowed_round PROPERTIES RESOURCE_LOCK "display;registry" TIMEOUT 180)
+set_tests_properties(zolbas_win32_platform_test PROPERTIES RESOURCE_LOCK registry)
 
 get_property(zolbas_wine_tests DIRECTORY PROPERTY TESTS)
 list(REMOVE_ITEM zolbas_wine_tests wine_prefix windows_imports_system_dlls_only windows_resources windows_dist_zip)
