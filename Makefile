@@ -1,11 +1,12 @@
-# The two commands of the README: `make play` and `make check`.
+# The commands of the README: `make play`, `make check` and `make windows`.
 BUILD ?= build
 CHECK_BUILD ?= build-check
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: play check deps build fuzz
+.PHONY: play check deps build fuzz windows windows-build
 
 deps:
 	@tools/install-deps.sh
@@ -17,14 +18,30 @@ build: deps
 play: build
 	$(BUILD)/zolbas
 
-# The fuzz targets for a bounded time, then every test under
-# AddressSanitizer and UndefinedBehaviorSanitizer, under a virtual X server
-# when there is no display; CTest's summary comes last.
+# The fuzz targets for a bounded time, the Windows build's tests through
+# Wine, then every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, under a virtual X server when there is no
+# display; CTest's summary of the Linux tests comes last.
 check: deps
 	cmake -S . -B $(CHECK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOLBAS_SANITIZE=ON -DZOLBAS_TESTS=ON
 	cmake --build $(CHECK_BUILD) -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
+	$(MAKE) --no-print-directory windows-build WINDOWS_TARGET=all
+	tools/run-tests.sh $(WINDOWS_BUILD)
 	tools/run-tests.sh $(CHECK_BUILD)
+
+# The Windows program, cross-compiled, and the zip file players download.
+windows: WINDOWS_TARGET = zolbas_windows_zip
+windows: windows-build
+	cp $(WINDOWS_BUILD)/zolbas-windows-x86_64.zip dist/
+	@echo "Written: dist/zolbas-windows-x86_64.zip"
+
+WINDOWS_TARGET ?= all
+windows-build:
+	@tools/install-deps.sh windows
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=Release -DZOLBAS_TESTS=ON
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target $(WINDOWS_TARGET)
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOLBAS_FUZZ=ON -DZOLBAS_TESTS=OFF

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "platform/ProcessStart.h"
 #include "simulate/Simulation.h"
 #include "window/WindowedProgram.h"
 
@@ -16,7 +17,7 @@ int simulate(const std::string& script) {
     std::ios::sync_with_stdio(false);
     zol::simulate::Simulation simulation(stdout);
     if (script == "-") return simulation.run(std::cin);
-    std::ifstream file(script);
+    std::ifstream file(zol::utf8Path(script), std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "zolbas: cannot read the script %s: %s\n", script.c_str(), std::strerror(errno));
         return zol::simulate::Simulation::kExitScriptError;
@@ -27,7 +28,8 @@ int simulate(const std::string& script) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto parsed = zol::app::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> words = zol::startProcess(argc, argv);
+    const auto parsed = zol::app::parseCommandLine(std::vector<std::string>(words.begin() + (words.empty() ? 0 : 1), words.end()));
     if (const auto* error = std::get_if<std::string>(&parsed)) {
         std::fprintf(stderr, "zolbas: %s\n%s", error->c_str(), zol::app::kUsage);
         return 2;

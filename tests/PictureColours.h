@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "tests/XpmReader.h"
+#include "assets/XpmImage.h"
 
 namespace zol::test {
 

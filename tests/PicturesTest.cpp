@@ -7,15 +7,13 @@
 
 #include "assets/Pictures.h"
 #include "tests/PictureColours.h"
-#include "tests/XpmReader.h"
+#include "assets/XpmImage.h"
 
 namespace zol {
 namespace {
 
 using test::Hue;
-using test::readXpm;
 using test::spreadOf;
-using test::XpmImage;
 
 struct NamedPicture {
   std::string name;

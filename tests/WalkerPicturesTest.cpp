@@ -2,15 +2,13 @@
 
 #include "assets/Pictures.h"
 #include "tests/PictureColours.h"
-#include "tests/XpmReader.h"
+#include "assets/XpmImage.h"
 
 namespace zol {
 namespace {
 
 using test::Hue;
-using test::readXpm;
 using test::spreadOf;
-using test::XpmImage;
 
 // Rows of the walker cell: the round head sits above the body, the feet at the bottom.
 constexpr int kHeadLastRow = 12;

@@ -1,6 +1,7 @@
 #include "window/WindowedProgram.h"
 
 #include "platform/ExecutableFolder.h"
+#include "platform/ProcessStart.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -39,7 +40,7 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
         return 1;
     }
     std::FILE* traceOut = nullptr;
-    if (!traceFile.empty() && !(traceOut = std::fopen(traceFile.c_str(), "w"))) {
+    if (!traceFile.empty() && !(traceOut = openFile(traceFile, "wb"))) {
         std::fprintf(stderr, "zolbas: cannot write the trace file %s\n", traceFile.c_str());
         return 2;
     }

@@ -1,26 +1,10 @@
 #pragma once
 
-#include "platform/Clock.h"
-
-#include <chrono>
+#include "platform/SteadyClock.h"
 
 namespace zol::qt {
 
-// The real clock: 100000 + the milliseconds since the program started,
-// monotonic and never wrapping.
-class QtClock : public Clock {
-public:
-    using TimePoint = std::chrono::steady_clock::time_point;
-
-    std::int64_t nowMs() const override {
-        return kClockStartMs +
-               std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count();
-    }
-    // The moment at which the clock starts to read `ms`.
-    TimePoint momentOf(std::int64_t ms) const { return started_ + std::chrono::milliseconds(ms - kClockStartMs); }
-
-private:
-    TimePoint started_ = std::chrono::steady_clock::now();
-};
+// Qt's timers wait on the same steady clock.
+using QtClock = SteadyClock;
 
 } // namespace zol::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Timer.h"
+#include "platform/qt/QtClock.h"
 
 #include <functional>
 #include <vector>
@@ -11,7 +12,6 @@ class HandlerGuard;
 
 namespace zol::qt {
 
-class QtClock;
 class QtTimer;
 
 // Timers with the forms runtime's schedule on Qt's precise single-shot

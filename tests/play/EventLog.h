@@ -53,8 +53,9 @@ public:
     std::vector<Event> fresh();
 
 private:
-    char* buffer_ = nullptr;
-    std::size_t size_ = 0;
+    // Everything written so far; the file stays open for more.
+    std::string text();
+
     std::FILE* file_ = nullptr;
     std::size_t read_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "tests/XpmReader.h"
+#include "assets/XpmImage.h"
 
 #include <cctype>
 #include <map>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace zol::test {
+namespace zol {
 
 namespace {
 
@@ -94,4 +94,4 @@ XpmImage readXpm(const char* const* xpm) {
   return image;
 }
 
-}  // namespace zol::test
+}  // namespace zol

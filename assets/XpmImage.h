@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace zol::test {
+namespace zol {
 
 // A decoded XPM picture: one 0xAARRGGBB colour per pixel, row by row.
 // Transparent pixels ("None") read as 0, every other colour is fully opaque.
@@ -24,4 +24,4 @@ struct XpmImage {
 // malformed, so a broken picture fails a test instead of showing garbage.
 XpmImage readXpm(const char* const* xpm);
 
-}  // namespace zol::test
+}  // namespace zol

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "tests/XpmReader.h"
+#include "assets/XpmImage.h"
 
 namespace zol::test {
 namespace {

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+#include "platform/win32/Mailbox.h"
+
+#include <deque>
+#include <functional>
+
+namespace zol {
+class Clock;
+class HandlerGuard;
+class TimerHold;
+class Trace;
+}
+
+namespace zol::win32 {
+
+// The system's message boxes (MessageBoxW), modal to every window of the
+// game. A box asked for inside a handler opens once that handler has
+// returned, as the box of the forms runtime does, so the handler never
+// finds itself called back before it ends. An open box holds the timers.
+class Win32MessageBoxes : public MessageBoxes {
+public:
+    Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock);
+    Win32MessageBoxes(const Win32MessageBoxes&) = delete;
+    Win32MessageBoxes& operator=(const Win32MessageBoxes&) = delete;
+
+    void open(const MessageBox& box, std::function<void(int)> answered) override;
+    bool isOpen() const override;
+    void warn(const std::string& text, std::function<void()> then) override;
+
+private:
+    struct Pending {
+        MessageBox box;
+        std::function<void(int)> answered;
+        bool traced;  // the game's own boxes are events; warnings are not
+    };
+    void showNext();
+
+    TimerHold& hold_;
+    HandlerGuard& guard_;
+    Trace& trace_;
+    const Clock& clock_;
+    Mailbox mailbox_;
+    std::deque<Pending> pending_;
+};
+
+} // namespace zol::win32

@@ -1,0 +1,91 @@
+#include "win32/PlayWindow.h"
+
+#include "shell/FrontEnd.h"
+#include "win32/KeyCodes.h"
+#include "win32/LabelView.h"
+#include "win32/Pixels.h"
+
+namespace zol::win32 {
+
+using namespace play;
+
+PlayWindow::PlayWindow(FrontEnd& game)
+    : FormWindow(kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true),
+      game_(game),
+      explosion_(hwnd(), game.explosion()) {
+    // Every picture is scaled now, not in the middle of play: a walker's
+    // first crush would otherwise cost its tick the scaling.
+    const HDC screen = GetDC(hwnd());
+    const HDC scratch = CreateCompatibleDC(screen);
+    const HBITMAP surface = CreateCompatibleBitmap(screen, 1, 1);
+    const HGDIOBJ before = SelectObject(scratch, surface);
+    sprites_.drawMeteorite(scratch, deviceRect(kMeteorBox, dpi()));
+    for (int frame = 0; frame < 7; ++frame) sprites_.drawWalker(scratch, frame, deviceRect(kWalkerBoxes[0], dpi()));
+    SelectObject(scratch, before);
+    DeleteObject(surface);
+    DeleteDC(scratch);
+    ReleaseDC(hwnd(), screen);
+}
+
+void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
+    for (const PixelRect& r : damage) {
+        const RECT dirty = deviceRect(r, dpi());
+        InvalidateRect(hwnd(), &dirty, FALSE);
+    }
+}
+
+// From the back to the front, into a bitmap first, so nothing flickers.
+void PlayWindow::paint() {
+    PAINTSTRUCT ps;
+    const HDC target = BeginPaint(hwnd(), &ps);
+    const RECT& dirty = ps.rcPaint;
+    const int width = dirty.right - dirty.left, height = dirty.bottom - dirty.top;
+    if (width > 0 && height > 0) {
+        const HDC buffer = CreateCompatibleDC(target);
+        const HBITMAP surface = CreateCompatibleBitmap(target, width, height);
+        const HGDIOBJ before = SelectObject(buffer, surface);
+        SetViewportOrgEx(buffer, -dirty.left, -dirty.top, nullptr);
+        paintScene(buffer, dirty);
+        BitBlt(target, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);
+        SelectObject(buffer, before);
+        DeleteObject(surface);
+        DeleteDC(buffer);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+void PlayWindow::paintScene(HDC target, const RECT& dirty) {
+    if (!explosion_.paintBackground(target)) FillRect(target, &dirty, backBrush());
+    for (const SceneItem& item : game_.playScene()) {
+        const RECT r = deviceRect(item.rect, dpi());
+        RECT overlap;
+        if (!IntersectRect(&overlap, &r, &dirty)) continue;
+        switch (item.kind) {
+        case SceneItem::Kind::Meteorite: sprites_.drawMeteorite(target, r); break;
+        case SceneItem::Kind::Walker: sprites_.drawWalker(target, item.walkerFrame, r); break;
+        case SceneItem::Kind::Label: paintLabel(target, item, r, fonts_, dpi()); break;
+        }
+    }
+}
+
+LRESULT PlayWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: paint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers everything
+    case WM_KEYDOWN: game_.keyDown(gameKey(wParam), isAutoRepeat(lParam)); return 0;
+    case WM_KEYUP: game_.keyUp(gameKey(wParam), false); return 0;
+    // Without the keyboard the window would never see a release: no key sticks.
+    case WM_KILLFOCUS: game_.keyboardLost(); break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) game_.keyboardLost();
+        break;
+    case WM_TIMER:
+        if (explosion_.onTimer(wParam)) return 0;
+        break;
+    // The close box unloads the play screen; the program decides what goes.
+    case WM_CLOSE: game_.closePressed(ScreenId::Play); return 0;
+    }
+    return FormWindow::onMessage(message, wParam, lParam);
+}
+
+} // namespace zol::win32

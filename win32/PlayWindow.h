@@ -1,0 +1,39 @@
+#pragma once
+
+#include "play/PlayScene.h"
+#include "win32/ExplosionCanvas.h"
+#include "win32/Fonts.h"
+#include "win32/FormWindow.h"
+#include "win32/Sprites.h"
+
+#include <vector>
+
+namespace zol {
+class FrontEnd;
+}
+
+namespace zol::win32 {
+
+// The play screen's window: it paints the game's scene with GDI and hands
+// the keyboard to the game; it owns no rule.
+class PlayWindow : public FormWindow {
+public:
+    explicit PlayWindow(FrontEnd& game);
+
+    void repaint(const std::vector<play::PixelRect>& damage);
+    void startExplosion() { explosion_.start(backBrush(), dpi()); }
+
+protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void paint();
+    void paintScene(HDC target, const RECT& dirty);
+
+    FrontEnd& game_;
+    Fonts fonts_;
+    Sprites sprites_;
+    ExplosionCanvas explosion_;
+};
+
+} // namespace zol::win32

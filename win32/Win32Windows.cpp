@@ -1,0 +1,56 @@
+#include "win32/Win32Windows.h"
+
+#include "win32/Buttons.h"
+#include "win32/HelpWindow.h"
+#include "win32/PlayWindow.h"
+#include "win32/TitleWindow.h"
+
+namespace zol::win32 {
+
+// Closed windows are destroyed once the handler that closed them has returned.
+Win32Windows::Win32Windows(FrontEnd& game) : game_(game), mailbox_([this] { closing_.clear(); }) {}
+
+Win32Windows::~Win32Windows() = default;
+
+void Win32Windows::open(ScreenId screen) {
+    switch (screen) {
+    case ScreenId::Title: slot(screen) = std::make_unique<TitleWindow>(game_); break;
+    case ScreenId::Play: slot(screen) = std::make_unique<PlayWindow>(game_); break;
+    case ScreenId::Help: slot(screen) = std::make_unique<HelpWindow>(game_); break;
+    }
+    slot(screen)->showCentred();
+}
+
+void Win32Windows::close(ScreenId screen) {
+    if (!slot(screen)) return;
+    ShowWindow(slot(screen)->hwnd(), SW_HIDE);
+    closing_.push_back(std::move(slot(screen)));
+    mailbox_.post();
+}
+
+void Win32Windows::raise(ScreenId screen) {
+    if (slot(screen)) SetForegroundWindow(slot(screen)->hwnd());
+}
+
+PlayWindow* Win32Windows::play() { return static_cast<PlayWindow*>(slot(ScreenId::Play).get()); }
+
+void Win32Windows::repaintPlay(const std::vector<play::PixelRect>& damage) {
+    if (PlayWindow* window = play()) window->repaint(damage);
+}
+
+void Win32Windows::startExplosion() {
+    if (PlayWindow* window = play()) window->startExplosion();
+}
+
+void Win32Windows::quit() {
+    for (ScreenId screen : {ScreenId::Title, ScreenId::Play, ScreenId::Help}) close(screen);
+    PostQuitMessage(0);
+}
+
+bool Win32Windows::dialogKeys(MSG& message) {
+    for (ScreenId screen : {ScreenId::Title, ScreenId::Help})
+        if (slot(screen) && dialogKey(slot(screen)->hwnd(), message)) return true;
+    return false;
+}
+
+} // namespace zol::win32
