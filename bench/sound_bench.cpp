@@ -72,12 +72,12 @@ struct MixWatch {
 // What the audio thread spends on the tune: ten seconds of music1.mid
 // rendered buffer by buffer, away from any device.
 std::vector<double> renderCost(const std::string& tune) {
-    const auto song = zol::MidiFileReader::load(tune);
+    auto song = zol::MidiFileReader::load(tune);
     zol::GmSynth synth(kRateHz, zol::GmSynth::defaultSoundFonts());
     if (!song || !synth.synth()) return {};
     zol::TunePlayer player(kRateHz);
     player.attachSynth(synth.synth());
-    player.start(*song);
+    player.start(std::make_shared<zol::LoadedSong>(std::move(*song)));
     constexpr int kFrames = 512;
     std::vector<Sint16> buffer(2 * kFrames);
     std::vector<double> costUs;

@@ -9,12 +9,17 @@ add_library(zolbas_sound STATIC
   platform/sdl/AlsaErrorSilencer.cpp
   platform/sdl/CueChannel.cpp
   platform/sdl/GmSynth.cpp
+  platform/sdl/JobThread.cpp
   platform/sdl/MidiFileReader.cpp
   platform/sdl/MidiTrackReader.cpp
   platform/sdl/MixerSession.cpp
+  platform/sdl/RingingTails.cpp
   platform/sdl/SdlSoundDevice.cpp
+  platform/sdl/SynthOutput.cpp
+  platform/sdl/TuneChannel.cpp
   platform/sdl/TuneFileCache.cpp
   platform/sdl/TunePlayer.cpp
+  platform/sdl/TuneRenderer.cpp
   platform/sdl/TuneSequencer.cpp
 )
 target_include_directories(zolbas_sound PUBLIC ${CMAKE_SOURCE_DIR})

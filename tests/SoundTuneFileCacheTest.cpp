@@ -12,9 +12,9 @@ TEST(SoundTuneFileCache, AnUnchangedFileGivesTheSongReadBefore) {
     test::SoundTestFiles files;
     TuneFileCache cache;
     const auto path = files.tune("tune.mid", 4);
-    const MidiSong* first = cache.load(path);
+    const auto first = cache.load(path);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->lengthUs, 2'000'000);
+    EXPECT_EQ(first->song().lengthUs, 2'000'000);
     EXPECT_EQ(cache.load(path), first);
 }
 
@@ -26,9 +26,9 @@ TEST(SoundTuneFileCache, AFileChangedOnDiskIsReadAgain) {
     files.tune("tune.mid", 8);
     // Make sure the stamp moves even on a file system with coarse times.
     std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
-    const MidiSong* again = cache.load(path);
+    const auto again = cache.load(path);
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->lengthUs, 4'000'000);
+    EXPECT_EQ(again->song().lengthUs, 4'000'000);
 }
 
 TEST(SoundTuneFileCache, MissingAndBrokenFilesGiveNoSong) {

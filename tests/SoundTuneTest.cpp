@@ -72,13 +72,13 @@ TEST(SoundTune, StartedBeforeTheSynthIsReadyItCountsAsPlayingAndBeginsOnceItIs) 
 
 TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    const auto song = test::loadSong(files.tune("tune.mid", 2));
     ASSERT_TRUE(song);
     GmSynth synth(kRateHz, GmSynth::defaultSoundFonts());
     ASSERT_NE(synth.synth(), nullptr);
     TunePlayer player(kRateHz);
     player.attachSynth(synth.synth());
-    player.start(*song);
+    player.start(song);
     // Play on, as the game does, until the tune no longer counts as playing.
     auto left = renderFrames(player, 512);
     while (player.isPlaying()) {
@@ -88,7 +88,7 @@ TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
     EXPECT_GT(left.size(), kRateHz - TunePlayer::kLoopLeadMs * kRateHz / 1000 - 1024);
     EXPECT_LT(left.size(), std::size_t{kRateHz});
     player.stop();
-    player.start(*song);
+    player.start(song);
     EXPECT_TRUE(player.isPlaying());
     const auto more = renderFrames(player, kRateHz / 2);
     left.insert(left.end(), more.begin(), more.end());
@@ -107,11 +107,11 @@ TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
 
 TEST(SoundTune, StoppedInTheMiddleItEndsAtOnce) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 8));
+    const auto song = test::loadSong(files.tune("tune.mid", 8));
     ASSERT_TRUE(song);
     TunePlayer player(kRateHz);
     player.attachSynth(nullptr);
-    player.start(*song);
+    player.start(song);
     renderFrames(player, kRateHz);
     EXPECT_TRUE(player.isPlaying());
     player.stop();
@@ -120,10 +120,10 @@ TEST(SoundTune, StoppedInTheMiddleItEndsAtOnce) {
 
 TEST(SoundTune, WaitsForItsSynthWithoutLosingItsBeginning) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    const auto song = test::loadSong(files.tune("tune.mid", 2));
     ASSERT_TRUE(song);
     TunePlayer player(kRateHz);
-    player.start(*song);
+    player.start(song);
     // Three seconds of mixing while the sound font still loads...
     renderFrames(player, 3 * kRateHz);
     EXPECT_TRUE(player.isPlaying());
