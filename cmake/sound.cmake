@@ -71,6 +71,7 @@ if(ZOLBAS_TESTS)
   add_executable(zolbas_sound_device_tests
     tests/SoundCueTest.cpp
     tests/SoundTuneTest.cpp
+    tests/SoundRenderingTest.cpp
     tests/SoundBrokenFilesTest.cpp
     tests/SoundNoDeviceTest.cpp
     tests/SoundStartUpTest.cpp
