@@ -28,9 +28,12 @@ target_link_libraries(zolbas_sound PUBLIC
 
 # The composer and the writers, shared by the tool and the tests (which
 # make short tunes and cues of their own and check the tool's output).
+pkg_check_modules(ZOLBAS_EBUR128 REQUIRED IMPORTED_TARGET libebur128)
 add_library(zolbas_sound_writers STATIC
   tools/Backing.cpp
+  tools/CueLevel.cpp
   tools/LevelUpSound.cpp
+  tools/Loudness.cpp
   tools/MidiWriter.cpp
   tools/Phrase.cpp
   tools/SquashSound.cpp
@@ -38,6 +41,8 @@ add_library(zolbas_sound_writers STATIC
   tools/WavWriter.cpp
 )
 target_include_directories(zolbas_sound_writers PUBLIC ${CMAKE_SOURCE_DIR})
+# The cues are levelled by their loudness, measured as ITU-R BS.1770 says.
+target_link_libraries(zolbas_sound_writers PUBLIC PkgConfig::ZOLBAS_EBUR128)
 
 add_executable(zolbas_make_sounds tools/make_sounds.cpp)
 target_link_libraries(zolbas_make_sounds PRIVATE zolbas_sound_writers)
@@ -83,6 +88,7 @@ if(ZOLBAS_TESTS)
   add_executable(zolbas_sound_file_tests
     tests/SoundMidiTest.cpp
     tests/SoundFilesTest.cpp
+    tests/SoundLoudnessTest.cpp
     tests/SoundPhraseTest.cpp
     tests/SoundTuneFileCacheTest.cpp
   )
