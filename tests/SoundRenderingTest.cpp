@@ -2,6 +2,7 @@
 #include "platform/sdl/TunePlayer.h"
 #include "platform/sdl/TuneRenderer.h"
 #include "tests/SoundMixHook.h"
+#include "tests/SoundSeam.h"
 #include "tests/SoundTestFiles.h"
 
 #include <gtest/gtest.h>
@@ -18,31 +19,6 @@ constexpr int kRateHz = 44100;
 std::unique_ptr<RenderedTune> renderAhead(const SongRef& song) {
     const std::atomic<bool> never{false};
     return TuneRenderer::render(song, GmSynth::defaultSoundFonts(), kRateHz, never);
-}
-
-// Plays `rounds` rounds the way the game does (restarting the tune as soon
-// as it no longer counts as playing), then a second more.
-std::vector<std::int16_t> playRounds(TunePlayer& player, const SongRef& song, int rounds) {
-    std::vector<std::int16_t> out;
-    player.start(song);
-    for (int started = 1;;) {
-        const auto more = test::mixFrames(player, 512);
-        out.insert(out.end(), more.begin(), more.end());
-        if (player.isPlaying()) continue;
-        if (started++ == rounds) break;
-        player.stop();
-        player.start(song);
-    }
-    const auto after = test::mixFrames(player, kRateHz);
-    out.insert(out.end(), after.begin(), after.end());
-    return out;
-}
-
-// The level of frames [from, from + count) in dB under full scale.
-double levelDb(const std::vector<std::int16_t>& stereo, std::size_t from, std::size_t count) {
-    double sum = 0.0;
-    for (std::size_t i = 2 * from; i < 2 * (from + count); ++i) sum += static_cast<double>(stereo[i]) * stereo[i];
-    return 10.0 * std::log10(sum / (2.0 * count) / (32768.0 * 32768.0) + 1e-12);
 }
 
 class SoundRendering : public testing::Test {
@@ -106,26 +82,17 @@ TEST_F(SoundRendering, TheLoopFromMemorySoundsLikeTwoRoundsPlayedLive) {
     const auto song = test::loadSong(files_.ringingTune("ringing.mid", 4));
     TunePlayer live(kRateHz);
     live.attachSynth(synth_->synth());
-    const auto reference = playRounds(live, song, 2);
+    const auto reference = test::playRounds(live, song, 2, kRateHz);
     auto rendering = renderAhead(song);
     ASSERT_TRUE(rendering);
     const auto seam = static_cast<std::size_t>(rendering->roundFrames);
     song->publish(std::move(rendering));
     TunePlayer fromMemory(kRateHz);
-    const auto looped = playRounds(fromMemory, song, 2);
+    const auto looped = test::playRounds(fromMemory, song, 2, kRateHz);
     ASSERT_EQ(looped.size(), reference.size());
-
-    constexpr std::size_t kWindow = kRateHz / 100;
-    double difference = 0.0;
-    double sound = 0.0;
-    for (std::size_t at = seam - 10 * kWindow; at < seam + 100 * kWindow; at += kWindow) {
-        EXPECT_NEAR(levelDb(looped, at, kWindow), levelDb(reference, at, kWindow), 1.0) << "at frame " << at;
-        for (std::size_t i = 2 * at; i < 2 * (at + kWindow); ++i) {
-            difference += std::pow(looped[i] - reference[i], 2);
-            sound += std::pow(static_cast<double>(reference[i]), 2);
-        }
-    }
-    EXPECT_LT(10.0 * std::log10(difference / sound), -20.0);
+    const auto seamed = test::compareSeams(looped, reference, seam, kRateHz, 10);
+    EXPECT_LT(seamed.worstLevelDb, 1.0);
+    EXPECT_LT(seamed.differenceDb, -20.0);
 }
 
 TEST_F(SoundRendering, ATuneStoppedInMemoryFadesOutWithoutAClick) {
