@@ -16,7 +16,8 @@ wait_for_window() {
     xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 && return 0
     sleep 0.1
   done
-  echo "no window named $1" >&2
+  echo "no window named $1; the programs said:" >&2
+  cat "$work/stderr" >&2 2>/dev/null || true
   exit 1
 }
 
