@@ -15,6 +15,7 @@ add_library(zolbas_sound STATIC
   platform/sdl/MixerSession.cpp
   platform/sdl/RingingTails.cpp
   platform/sdl/SdlSoundDevice.cpp
+  platform/sdl/SynthMessages.cpp
   platform/sdl/SynthOutput.cpp
   platform/sdl/TuneChannel.cpp
   platform/sdl/TuneFileCache.cpp

@@ -1,5 +1,7 @@
 #include "platform/sdl/TuneSequencer.h"
 
+#include "platform/sdl/SynthMessages.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -134,20 +136,9 @@ void TuneSequencer::endRound() {
 }
 
 void TuneSequencer::send(const MidiEvent& event) {
-    fluid_synth_t* synth = live_.synth();
-    if (!synth) return;
+    if (!live_.synth()) return;
     live_.wake();
-    const int channel = event.status & 0x0F;
-    switch (event.status & 0xF0) {
-    case 0x80: fluid_synth_noteoff(synth, channel, event.data1); break;
-    case 0x90: fluid_synth_noteon(synth, channel, event.data1, event.data2); break;
-    case 0xA0: fluid_synth_key_pressure(synth, channel, event.data1, event.data2); break;
-    case 0xB0: fluid_synth_cc(synth, channel, event.data1, event.data2); break;
-    case 0xC0: fluid_synth_program_change(synth, channel, event.data1); break;
-    case 0xD0: fluid_synth_channel_pressure(synth, channel, event.data1); break;
-    case 0xE0: fluid_synth_pitch_bend(synth, channel, event.data1 | (event.data2 << 7)); break;
-    default: break;
-    }
+    sendToSynth(live_.synth(), event);
 }
 
 void TuneSequencer::releaseNotes() {
