@@ -1,13 +1,12 @@
 // Measures the sound device on SDL's disk driver: what a cue and a tune
-// restart cost inside the game tick (the restart reads the file only the
-// first time; that first read is measured on its own), and how soon a cue
-// reaches the mix; then what rendering the tune costs the audio thread.
+// restart cost inside the game tick (the restart reads the file every time
+// and parses it only when it has changed; a parse is measured on its own),
+// and how soon a cue reaches the mix. What the tune costs the audio thread
+// is measured by zolbas_tune_bench.
 // Usage: zolbas_sound_bench [ROUNDS]; the sound files are read from the
 // executable's folder, as the game reads them.
-#include "platform/sdl/GmSynth.h"
 #include "platform/sdl/MidiFileReader.h"
 #include "platform/sdl/SdlSoundDevice.h"
-#include "platform/sdl/TunePlayer.h"
 
 #include <SDL_mixer.h>
 
@@ -68,26 +67,6 @@ struct MixWatch {
         }
     }
 };
-
-// What the audio thread spends on the tune: ten seconds of music1.mid
-// rendered buffer by buffer, away from any device.
-std::vector<double> renderCost(const std::string& tune) {
-    const auto song = zol::MidiFileReader::load(tune);
-    zol::GmSynth synth(kRateHz, zol::GmSynth::defaultSoundFonts());
-    if (!song || !synth.synth()) return {};
-    zol::TunePlayer player(kRateHz);
-    player.attachSynth(synth.synth());
-    player.start(*song);
-    constexpr int kFrames = 512;
-    std::vector<Sint16> buffer(2 * kFrames);
-    std::vector<double> costUs;
-    for (int done = 0; done < 10 * kRateHz; done += kFrames) {
-        const auto start = Clock::now();
-        zol::TunePlayer::mixHook(&player, reinterpret_cast<std::uint8_t*>(buffer.data()), 4 * kFrames);
-        costUs.push_back(microseconds(Clock::now() - start));
-    }
-    return costUs;
-}
 
 std::string folderOfExecutable() {
     return std::filesystem::canonical("/proc/self/exe").parent_path().string();
@@ -155,6 +134,5 @@ int main(int argc, char** argv) {
         report("cue call to first loud sample", latencyMs, "ms");
     }
     std::filesystem::remove(output);
-    report("tune render, one 512-frame buffer", renderCost(tune), "us");
     return 0;
 }

@@ -9,12 +9,18 @@ add_library(zolbas_sound STATIC
   platform/sdl/AlsaErrorSilencer.cpp
   platform/sdl/CueChannel.cpp
   platform/sdl/GmSynth.cpp
+  platform/sdl/JobThread.cpp
   platform/sdl/MidiFileReader.cpp
   platform/sdl/MidiTrackReader.cpp
   platform/sdl/MixerSession.cpp
+  platform/sdl/RingingTails.cpp
   platform/sdl/SdlSoundDevice.cpp
+  platform/sdl/SynthMessages.cpp
+  platform/sdl/SynthOutput.cpp
+  platform/sdl/TuneChannel.cpp
   platform/sdl/TuneFileCache.cpp
   platform/sdl/TunePlayer.cpp
+  platform/sdl/TuneRenderer.cpp
   platform/sdl/TuneSequencer.cpp
 )
 target_include_directories(zolbas_sound PUBLIC ${CMAKE_SOURCE_DIR})
@@ -26,6 +32,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/soundfiles.cmake)
 add_executable(zolbas_sound_bench bench/sound_bench.cpp)
 target_link_libraries(zolbas_sound_bench PRIVATE zolbas_sound zolbas_sound_writers)
 add_dependencies(zolbas_sound_bench zolbas_sounds)
+add_executable(zolbas_tune_bench bench/tune_bench.cpp)
+target_link_libraries(zolbas_tune_bench PRIVATE zolbas_sound zolbas_sound_writers)
+add_dependencies(zolbas_tune_bench zolbas_sounds)
 
 if(ZOLBAS_TESTS)
   if(NOT TARGET GTest::gtest_main)
@@ -38,6 +47,7 @@ if(ZOLBAS_TESTS)
   add_executable(zolbas_sound_device_tests
     tests/SoundCueTest.cpp
     tests/SoundTuneTest.cpp
+    tests/SoundRenderingTest.cpp
     tests/SoundBrokenFilesTest.cpp
     tests/SoundNoDeviceTest.cpp
     tests/SoundStartUpTest.cpp
@@ -49,6 +59,7 @@ if(ZOLBAS_TESTS)
   add_executable(zolbas_sound_file_tests
     tests/SoundMidiTest.cpp
     tests/SoundFilesTest.cpp
+    tests/SoundLoudnessTest.cpp
     tests/SoundPhraseTest.cpp
     tests/SoundTuneFileCacheTest.cpp
   )

@@ -5,9 +5,13 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_SOUND_FILES_ROOT)
 
 # The composer and the writers, shared by the tool and the tests (which
 # make short tunes and cues of their own and check the tool's output).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(ZOLBAS_EBUR128 REQUIRED IMPORTED_TARGET libebur128)
 add_library(zolbas_sound_writers STATIC
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/Backing.cpp
+  ${ZOLBAS_SOUND_FILES_ROOT}/tools/CueLevel.cpp
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/LevelUpSound.cpp
+  ${ZOLBAS_SOUND_FILES_ROOT}/tools/Loudness.cpp
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/MidiWriter.cpp
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/Phrase.cpp
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/SquashSound.cpp
@@ -15,6 +19,8 @@ add_library(zolbas_sound_writers STATIC
   ${ZOLBAS_SOUND_FILES_ROOT}/tools/WavWriter.cpp
 )
 target_include_directories(zolbas_sound_writers PUBLIC ${ZOLBAS_SOUND_FILES_ROOT})
+# The cues are levelled by their loudness, measured as ITU-R BS.1770 says.
+target_link_libraries(zolbas_sound_writers PUBLIC PkgConfig::ZOLBAS_EBUR128)
 
 add_executable(zolbas_make_sounds ${ZOLBAS_SOUND_FILES_ROOT}/tools/make_sounds.cpp)
 target_link_libraries(zolbas_make_sounds PRIVATE zolbas_sound_writers)

@@ -3,11 +3,13 @@
 #include "platform/sdl/SdlSoundDevice.h"
 #include "platform/sdl/TunePlayer.h"
 #include "tests/SoundDiskOutput.h"
+#include "tests/SoundMixHook.h"
 #include "tests/SoundTestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace zol {
@@ -19,16 +21,8 @@ using test::DiskOutput;
 constexpr auto kStartUp = 5s;
 constexpr int kRateHz = 44100;
 
-// Runs the player as the mixer would, in 512-frame buffers, and keeps the
-// left channel of what it made.
 std::vector<std::int16_t> renderFrames(TunePlayer& player, int frames) {
-    std::vector<std::int16_t> left;
-    std::vector<std::int16_t> buffer(2 * 512);
-    for (int done = 0; done < frames; done += 512) {
-        TunePlayer::mixHook(&player, reinterpret_cast<std::uint8_t*>(buffer.data()), 4 * 512);
-        for (int i = 0; i < 512; ++i) left.push_back(buffer[2 * i]);
-    }
-    return left;
+    return test::leftOf(test::mixFrames(player, frames));
 }
 
 std::size_t firstLoud(const std::vector<std::int16_t>& left, std::size_t from, int threshold) {
@@ -72,13 +66,13 @@ TEST(SoundTune, StartedBeforeTheSynthIsReadyItCountsAsPlayingAndBeginsOnceItIs) 
 
 TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    const auto song = test::loadSong(files.tune("tune.mid", 2));
     ASSERT_TRUE(song);
     GmSynth synth(kRateHz, GmSynth::defaultSoundFonts());
     ASSERT_NE(synth.synth(), nullptr);
     TunePlayer player(kRateHz);
     player.attachSynth(synth.synth());
-    player.start(*song);
+    player.start(song);
     // Play on, as the game does, until the tune no longer counts as playing.
     auto left = renderFrames(player, 512);
     while (player.isPlaying()) {
@@ -88,7 +82,7 @@ TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
     EXPECT_GT(left.size(), kRateHz - TunePlayer::kLoopLeadMs * kRateHz / 1000 - 1024);
     EXPECT_LT(left.size(), std::size_t{kRateHz});
     player.stop();
-    player.start(*song);
+    player.start(song);
     EXPECT_TRUE(player.isPlaying());
     const auto more = renderFrames(player, kRateHz / 2);
     left.insert(left.end(), more.begin(), more.end());
@@ -105,13 +99,39 @@ TEST(SoundTune, RestartedInItsLastMomentsTheTuneFollowsOnFromItsLastBarLine) {
     EXPECT_NEAR(static_cast<double>(again - first), kRateHz, 64.0);
 }
 
+// The first tune is rendered and played from memory by the time it ends;
+// the file then changes: the next start plays the new file (longer, so it
+// counts as playing for longer), then the file goes: nothing plays.
+TEST(SoundTune, EachStartFollowsTheFileAsItIsThen) {
+    DiskOutput output;
+    test::SoundTestFiles files;
+    const auto tune = files.tune("music1.mid", 2);
+    {
+        SdlSoundDevice device;
+        ASSERT_TRUE(device.waitUntilReady(kStartUp));
+        ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
+        std::this_thread::sleep_for(1500ms);
+        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+        files.tune("music1.mid", 8);
+        ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
+        std::this_thread::sleep_for(2500ms);
+        EXPECT_TRUE(device.isPlaying(Channel::Tune));
+        std::filesystem::remove(tune);
+        EXPECT_FALSE(test::playAnew(device, Channel::Tune, tune));
+        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+    }
+    // The second tune was heard, after the first one had ended.
+    const auto left = output.left();
+    EXPECT_GT(DiskOutput::peak({left.begin() + 2 * kRateHz, left.begin() + 3 * kRateHz}), 2000);
+}
+
 TEST(SoundTune, StoppedInTheMiddleItEndsAtOnce) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 8));
+    const auto song = test::loadSong(files.tune("tune.mid", 8));
     ASSERT_TRUE(song);
     TunePlayer player(kRateHz);
     player.attachSynth(nullptr);
-    player.start(*song);
+    player.start(song);
     renderFrames(player, kRateHz);
     EXPECT_TRUE(player.isPlaying());
     player.stop();
@@ -120,10 +140,10 @@ TEST(SoundTune, StoppedInTheMiddleItEndsAtOnce) {
 
 TEST(SoundTune, WaitsForItsSynthWithoutLosingItsBeginning) {
     test::SoundTestFiles files;
-    const auto song = MidiFileReader::load(files.tune("tune.mid", 2));
+    const auto song = test::loadSong(files.tune("tune.mid", 2));
     ASSERT_TRUE(song);
     TunePlayer player(kRateHz);
-    player.start(*song);
+    player.start(song);
     // Three seconds of mixing while the sound font still loads...
     renderFrames(player, 3 * kRateHz);
     EXPECT_TRUE(player.isPlaying());

@@ -23,10 +23,8 @@ void putTag(std::vector<std::uint8_t>& out, const char* tag) {
 
 } // namespace
 
-std::vector<std::int16_t> WavWriter::toPcm(const std::vector<double>& signal, double peakDbfs) {
-    double peak = 0.0;
-    for (const double x : signal) peak = std::max(peak, std::abs(x));
-    const double scale = peak > 0.0 ? std::pow(10.0, peakDbfs / 20.0) * kFullScale / peak : 0.0;
+std::vector<std::int16_t> WavWriter::toPcm(const std::vector<double>& signal, double gain) {
+    const double scale = gain * kFullScale;
     std::vector<std::int16_t> pcm;
     pcm.reserve(signal.size());
     for (const double x : signal) {

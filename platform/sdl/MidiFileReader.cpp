@@ -88,7 +88,7 @@ std::optional<MidiSong> MidiFileReader::parse(std::span<const std::uint8_t> byte
     return song;
 }
 
-std::optional<MidiSong> MidiFileReader::load(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> MidiFileReader::read(const std::string& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
     const auto size = static_cast<std::size_t>(in.tellg());
@@ -96,7 +96,13 @@ std::optional<MidiSong> MidiFileReader::load(const std::string& path) {
     std::vector<std::uint8_t> bytes(size);
     in.seekg(0);
     if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size))) return std::nullopt;
-    return parse(bytes);
+    return bytes;
+}
+
+std::optional<MidiSong> MidiFileReader::load(const std::string& path) {
+    const auto bytes = read(path);
+    if (!bytes) return std::nullopt;
+    return parse(*bytes);
 }
 
 } // namespace zol

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zol {
 
@@ -20,6 +21,8 @@ public:
 
     static std::optional<MidiSong> parse(std::span<const std::uint8_t> bytes);
     static std::optional<MidiSong> load(const std::string& path);
+    // The file's bytes; none when it cannot be read or is too big.
+    static std::optional<std::vector<std::uint8_t>> read(const std::string& path);
 };
 
 } // namespace zol

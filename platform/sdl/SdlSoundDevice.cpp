@@ -3,22 +3,18 @@
 #include "platform/sdl/GmSynth.h"
 #include "platform/sdl/MixerSession.h"
 
-#include <SDL_mixer.h>
-
 #include <cstdio>
 
 namespace zol {
 
 SdlSoundDevice::SdlSoundDevice(std::vector<std::string> soundFonts)
-    : soundFonts_(std::move(soundFonts)), tune_(MixerSession::kSampleRateHz), cue_(MixerSession::kCueChannel) {}
+    : tune_(MixerSession::kSampleRateHz, std::move(soundFonts), background_), cue_(MixerSession::kCueChannel) {}
 
 SdlSoundDevice::~SdlSoundDevice() {
-    if (starter_.joinable()) starter_.join();
+    background_.finish();
     if (!mixer_) return;
-    // Unhooking waits for the audio thread, so the synthesizer can go after.
-    Mix_HookMusic(nullptr, nullptr);
+    tune_.shutDown();
     cue_.close();
-    synth_.reset();
     mixer_.reset();
 }
 
@@ -27,12 +23,8 @@ std::vector<std::string> SdlSoundDevice::defaultSoundFonts() { return GmSynth::d
 void SdlSoundDevice::prepare() {
     Stage idle = Stage::Idle;
     if (!stage_.compare_exchange_strong(idle, Stage::Starting)) return;
-    starter_ = std::thread([this] {
-        startUp();
-        // SDL keeps per-thread state (its error text) that it frees by
-        // itself only on threads it made.
-        SDL_TLSCleanup();
-    });
+    tune_.prepare();
+    background_.post([this] { startUp(); });
 }
 
 bool SdlSoundDevice::waitUntilReady(std::chrono::milliseconds timeout) {
@@ -43,18 +35,15 @@ bool SdlSoundDevice::waitUntilReady(std::chrono::milliseconds timeout) {
 }
 
 void SdlSoundDevice::startUp() {
-    mixer_ = std::make_unique<MixerSession>();
-    if (!mixer_->ok()) {
-        std::fprintf(stderr, "zolbas: no sound device (%s); the game goes on in silence\n", mixer_->error().c_str());
-        mixer_.reset();
+    auto mixer = std::make_unique<MixerSession>();
+    if (!mixer->ok()) {
+        std::fprintf(stderr, "zolbas: no sound device (%s); the game goes on in silence\n", mixer->error().c_str());
         enter(Stage::Failed);
         return;
     }
-    Mix_HookMusic(&TunePlayer::mixHook, &tune_);
+    mixer_ = std::move(mixer);
     enter(Stage::MixerOpen);
-    synth_ = std::make_unique<GmSynth>(MixerSession::kSampleRateHz, soundFonts_);
-    if (!synth_->synth()) std::fprintf(stderr, "zolbas: no General MIDI sound font found; the tune stays silent\n");
-    tune_.attachSynth(synth_->synth());
+    if (!tune_.startUp()) std::fprintf(stderr, "zolbas: no General MIDI sound font found; the tune stays silent\n");
     enter(Stage::Ready);
 }
 
@@ -75,10 +64,7 @@ bool SdlSoundDevice::open(Channel channel, const std::string& path) {
     prepare();
     close(channel);
     if (stage_ == Stage::Failed) return false;
-    if (channel == Channel::Tune) {
-        openTune_ = tuneFiles_.load(path);
-        return openTune_ != nullptr;
-    }
+    if (channel == Channel::Tune) return tune_.open(path);
     return mixerOpen() && cue_.open(path);
 }
 
@@ -90,18 +76,13 @@ void SdlSoundDevice::rewind(Channel channel) {
 bool SdlSoundDevice::play(Channel channel) {
     prepare();
     if (stage_ == Stage::Failed) return false;
-    if (channel == Channel::Tune) {
-        if (!openTune_) return false;
-        tune_.start(*openTune_);
-        return true;
-    }
+    if (channel == Channel::Tune) return tune_.play();
     return mixerOpen() && cue_.play();
 }
 
 void SdlSoundDevice::close(Channel channel) {
     if (channel == Channel::Tune) {
-        openTune_ = nullptr;
-        tune_.stop();
+        tune_.close();
     } else if (mixerOpen()) {
         cue_.close();
     }

@@ -2,30 +2,27 @@
 
 #include "platform/SoundDevice.h"
 #include "platform/sdl/CueChannel.h"
-#include "platform/sdl/MidiSong.h"
-#include "platform/sdl/TuneFileCache.h"
-#include "platform/sdl/TunePlayer.h"
+#include "platform/sdl/JobThread.h"
+#include "platform/sdl/TuneChannel.h"
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 namespace zol {
 
-class GmSynth;
 class MixerSession;
 
-// The game's sound on SDL2_mixer: player 1 plays a MIDI tune through
-// FluidSynth behind the music hook, player 2 plays WAV cues on a mixer
-// channel of their own. Constructing it costs nothing; the audio device and
-// the sound font are opened on a thread of their own the first time the
-// device is used (or prepare() is called), never inside the game tick. With
-// no device or no sound font the game goes on in silence, said once on
-// standard error.
+// The game's sound on SDL2_mixer: the tune channel plays a MIDI tune
+// (rendered ahead, live on FluidSynth until then) behind the music hook, the
+// cue channel plays WAV cues on a mixer channel of their own. Constructing it costs
+// nothing; the audio device and the sound font are opened on a thread of
+// their own the first time the device is used (or prepare() is called),
+// never inside the game tick. With no device or no sound font the game goes
+// on in silence, said once on standard error.
 class SdlSoundDevice final : public SoundDevice {
 public:
     explicit SdlSoundDevice(std::vector<std::string> soundFonts = defaultSoundFonts());
@@ -54,19 +51,17 @@ private:
     void enter(Stage stage);
     bool mixerOpen() const;
 
-    const std::vector<std::string> soundFonts_;
     std::atomic<Stage> stage_{Stage::Idle};
     std::mutex stageMutex_;
     std::condition_variable stageChanged_;
-    std::thread starter_;
-    // Written by the start-up thread before it announces the stage that
-    // lets the game thread use them.
+    // Written by the start-up job before it announces the stage that lets
+    // the game thread use it.
     std::unique_ptr<MixerSession> mixer_;
-    std::unique_ptr<GmSynth> synth_;
-    TunePlayer tune_;
+    // Looking at the tune also tends its synthesizer.
+    mutable TuneChannel tune_;
     CueChannel cue_;
-    TuneFileCache tuneFiles_;
-    const MidiSong* openTune_ = nullptr;
+    // Opens the device, then makes and frees the tune's synthesizer.
+    JobThread background_{"zolbas-sound", JobThread::Priority::Normal};
 };
 
 } // namespace zol

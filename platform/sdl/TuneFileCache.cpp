@@ -2,28 +2,25 @@
 
 #include "platform/sdl/MidiFileReader.h"
 
-#include <sys/stat.h>
-
 namespace zol {
 
-const MidiSong* TuneFileCache::load(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        path_.clear();
+std::shared_ptr<LoadedSong> TuneFileCache::load(const std::string& path) {
+    auto bytes = MidiFileReader::read(path);
+    if (!bytes) {
+        read_ = false;
+        content_.clear();
         song_.reset();
         return nullptr;
     }
-    const std::int64_t modifiedNs = std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
-    const bool same = path == path_ && status.st_size == sizeBytes_ && modifiedNs == modifiedNs_;
-    if (!same) {
-        // A broken file is remembered as broken, so it is not read again
+    if (!read_ || *bytes != content_) {
+        // A broken file is remembered as broken, so it is not parsed again
         // and again while the game keeps asking for it.
-        path_ = path;
-        sizeBytes_ = status.st_size;
-        modifiedNs_ = modifiedNs;
-        song_ = MidiFileReader::load(path);
+        auto song = MidiFileReader::parse(*bytes);
+        song_ = song ? std::make_shared<LoadedSong>(std::move(*song)) : nullptr;
+        content_ = std::move(*bytes);
+        read_ = true;
     }
-    return song_ ? &*song_ : nullptr;
+    return song_;
 }
 
 } // namespace zol

@@ -1,27 +1,27 @@
 #pragma once
 
-#include "platform/sdl/MidiSong.h"
+#include "platform/sdl/LoadedSong.h"
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace zol {
 
 // The tune file as last read. The game reopens the tune every time it
-// loops; with the file unchanged (same size, same time stamp) that costs
-// one look at the file instead of a parse inside the game tick.
+// loops, and every time the file is read anew; while its bytes are the same
+// the song read before is given again, with the rendering made for it, so
+// only a changed file is parsed (and rendered) again.
 class TuneFileCache {
 public:
     // The song in `path`, or null when the file is missing or no tune.
-    // The song stays valid until the next call.
-    const MidiSong* load(const std::string& path);
+    std::shared_ptr<LoadedSong> load(const std::string& path);
 
 private:
-    std::string path_;
-    std::int64_t sizeBytes_ = -1;
-    std::int64_t modifiedNs_ = 0;
-    std::optional<MidiSong> song_;
+    std::vector<std::uint8_t> content_;
+    bool read_ = false;
+    std::shared_ptr<LoadedSong> song_;
 };
 
 } // namespace zol

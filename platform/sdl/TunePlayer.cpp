@@ -1,17 +1,18 @@
 #include "platform/sdl/TunePlayer.h"
 
+#include <thread>
+
 namespace zol {
 
 // The songs to free are moved out under the lock and freed after it, when
 // the locals declared before the lock go.
-void TunePlayer::start(MidiSong song) {
-    auto fresh = std::make_unique<MidiSong>(std::move(song));
-    Garbage garbage;
-    std::unique_ptr<MidiSong> replaced;
+void TunePlayer::start(SongRef song) {
+    SongOutbox::Slots garbage;
+    SongRef replaced;
     std::lock_guard lock(mailMutex_);
-    garbage.swap(retired_);
+    garbage = retired_.take();
     replaced = std::move(orders_.start);
-    orders_.start = std::move(fresh);
+    orders_.start = std::move(song);
     orders_.rewind = false;
 }
 
@@ -22,10 +23,10 @@ void TunePlayer::rewind() {
 }
 
 void TunePlayer::stop() {
-    Garbage garbage;
-    std::unique_ptr<MidiSong> replaced;
+    SongOutbox::Slots garbage;
+    SongRef replaced;
     std::lock_guard lock(mailMutex_);
-    garbage.swap(retired_);
+    garbage = retired_.take();
     replaced = std::move(orders_.start);
     orders_.stop = true;
     orders_.rewind = false;
@@ -40,45 +41,55 @@ bool TunePlayer::isPlaying() const {
 
 void TunePlayer::attachSynth(fluid_synth_t* synth) {
     std::lock_guard lock(mailMutex_);
-    orders_.attach = true;
+    orders_.synthChange = SynthChange::Attach;
     orders_.synth = synth;
+}
+
+bool TunePlayer::detachSynth(std::chrono::milliseconds timeout) {
+    std::uint64_t runsBefore = 0;
+    {
+        std::lock_guard lock(mailMutex_);
+        orders_.synthChange = SynthChange::Detach;
+        orders_.synth = nullptr;
+        runsBefore = hookRuns_;
+    }
+    // A buffer under way may still use the synthesizer; the one after it
+    // takes the order first.
+    constexpr auto kPoll = std::chrono::milliseconds(5);
+    for (auto waited = std::chrono::milliseconds(0); waited < timeout; waited += kPoll) {
+        if (hookRuns_ >= runsBefore + 2) return true;
+        std::this_thread::sleep_for(kPoll);
+    }
+    return false;
 }
 
 void TunePlayer::mixHook(void* self, std::uint8_t* stream, int bytes) {
     constexpr int kBytesPerFrame = 2 * sizeof(std::int16_t);
     auto& player = *static_cast<TunePlayer*>(self);
     player.takeOrders();
-    auto done = player.sequencer_.render(reinterpret_cast<std::int16_t*>(stream), bytes / kBytesPerFrame);
-    if (done) {
+    player.sequencer_.render(reinterpret_cast<std::int16_t*>(stream), bytes / kBytesPerFrame);
+    {
         std::lock_guard lock(player.mailMutex_);
-        player.putAway(std::move(done));
+        player.sequencer_.outbox().moveInto(player.retired_);
+        player.playing_ = player.sequencer_.countsAsPlaying();
     }
-    player.playing_ = player.sequencer_.countsAsPlaying();
+    player.needsSynth_ = player.sequencer_.needsSynth();
+    ++player.hookRuns_;
 }
 
-// Orders apply in the one order that makes sense of any mix of them: what
-// was playing stops, then the new song starts, then a rewind.
+// Orders apply in the one order that makes sense of any mix of them: the
+// synthesizer changes, what was playing stops, then the new song starts,
+// then a rewind.
 void TunePlayer::takeOrders() {
     std::lock_guard lock(mailMutex_);
-    if (orders_.attach) sequencer_.attach(orders_.synth);
-    if (orders_.stop) putAway(sequencer_.stop());
-    if (orders_.start) putAway(sequencer_.start(std::move(orders_.start)));
+    if (orders_.synthChange == SynthChange::Attach) sequencer_.attach(orders_.synth);
+    if (orders_.synthChange == SynthChange::Detach) sequencer_.detach();
+    if (orders_.stop) sequencer_.stop();
+    if (orders_.start) sequencer_.start(std::move(orders_.start));
     if (orders_.rewind) sequencer_.rewind();
     orders_ = Orders{};
+    sequencer_.outbox().moveInto(retired_);
     playing_ = sequencer_.countsAsPlaying();
-}
-
-void TunePlayer::putAway(std::unique_ptr<MidiSong> song) {
-    if (!song) return;
-    for (auto& slot : retired_) {
-        if (!slot) {
-            slot = std::move(song);
-            return;
-        }
-    }
-    // The game thread empties the slots with every order it gives, and each
-    // order lets go of one song at most, so they never all fill up; were
-    // they to, the song would be freed here after all.
 }
 
 } // namespace zol

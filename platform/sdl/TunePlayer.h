@@ -1,21 +1,21 @@
 #pragma once
 
-#include "platform/sdl/MidiSong.h"
+#include "platform/sdl/LoadedSong.h"
+#include "platform/sdl/SongOutbox.h"
 #include "platform/sdl/TuneSequencer.h"
 
-#include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
-#include <memory>
 #include <mutex>
 
 namespace zol {
 
 // The tune player between the game thread and the audio thread. The game
-// thread only leaves orders in a mailbox and never waits for the
-// synthesizer; the mixer's music hook picks the orders up before each
-// buffer it renders. Songs the audio thread is done with wait in the
-// mailbox for the game thread to free, so audio never frees memory.
+// thread only leaves orders in a mailbox and never waits for the audio
+// thread; the mixer's music hook picks the orders up before each buffer it
+// renders. Songs the audio thread is done with wait in the mailbox for the
+// game thread to free, so audio never frees memory.
 class TunePlayer {
 public:
     static constexpr int kLoopLeadMs = TuneSequencer::kLoopLeadMs;
@@ -24,36 +24,46 @@ public:
     TunePlayer(const TunePlayer&) = delete;
     TunePlayer& operator=(const TunePlayer&) = delete;
 
-    // From the game thread.
-    void start(MidiSong song);
+    // From the game thread. Songs let go of by the audio thread are freed
+    // by whichever of these comes next.
+    void start(SongRef song);
     void rewind();
     void stop();
     bool isPlaying() const;
+    // Nothing plays live and nothing rings in the synthesizer.
+    bool synthIdle() const { return !needsSynth_; }
 
-    // From the start-up thread, once: the synthesizer to play on, or null
-    // to let songs run their course in silence. Songs wait until then.
+    // From the thread that owns the synthesizer. Songs without a rendering
+    // wait until a synthesizer is attached, or null to let them run their
+    // course in silence.
     void attachSynth(fluid_synth_t* synth);
+    // Takes the synthesizer away; true once the audio thread can no longer
+    // touch it, false when it did not answer within `timeout`.
+    bool detachSynth(std::chrono::milliseconds timeout);
 
     // The SDL_mixer music hook; `self` is the player, `stream` 16-bit stereo.
     static void mixHook(void* self, std::uint8_t* stream, int bytes);
 
 private:
+    enum class SynthChange { None, Attach, Detach };
     struct Orders {
-        bool attach = false;
+        SynthChange synthChange = SynthChange::None;
         fluid_synth_t* synth = nullptr;
         bool stop = false;
-        std::unique_ptr<MidiSong> start;
+        SongRef start;
         bool rewind = false;
     };
-    using Garbage = std::array<std::unique_ptr<MidiSong>, 4>;
 
     void takeOrders();
-    void putAway(std::unique_ptr<MidiSong> song);
+    SongOutbox::Slots takeRetired();
 
     mutable std::mutex mailMutex_;
     Orders orders_;
-    Garbage retired_;
+    SongOutbox retired_;
     std::atomic<bool> playing_{false};
+    std::atomic<bool> needsSynth_{false};
+    // Counts the buffers the hook has finished.
+    std::atomic<std::uint64_t> hookRuns_{0};
     TuneSequencer sequencer_;
 };
 

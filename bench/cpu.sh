@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The game's processor time beside its floor, taking turns in one run under
+# a virtual X server: the title screen; play with the tune once the sound
+# font has loaded and the tune has been rendered ahead; play with Down held
+# (crushes, banner); play with no music1.mid beside the executable; and the
+# floor, two programs side by side: bench/FloorWindow.cpp (a Qt window
+# moving one label every 51 ms) and bench/FloorMixer.cpp (SDL2_mixer mixing
+# silence). Each is measured ROUNDS times for SECONDS from the processor
+# time of all its threads (/proc/PID/task/*/schedstat); the medians are
+# printed in % of one core with their ratios to the floor.
+#
+#   bench/cpu.sh BUILD_DIR [SECONDS] [ROUNDS]
+set -euo pipefail
+export LC_ALL=C.UTF-8   # the game's window titles are Japanese
+build=$(cd "${1:?build folder}" && pwd)
+seconds=${2:-10}
+rounds=${3:-3}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+work=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+mkdir -p "$XDG_CONFIG_HOME"
+
+# The game without its tune: the same program in a folder of its own.
+mkdir "$work/no-tune"
+cp "$build/zolbas" "$build/snd.wav" "$build/lvup.wav" "$work/no-tune/"
+
+source "$(dirname "$0")/lib.sh"
+
+# measure LABEL PID...: the processor time of the processes over $seconds,
+# in % of one core, appended to results; per-thread shares to threads.
+measure() {
+  local label=$1 t0 t1
+  shift
+  threads "$@" > "$work/before"
+  t0=$(date +%s%N)
+  sleep "$seconds"
+  threads "$@" > "$work/after"
+  t1=$(date +%s%N)
+  awk -v label="$label" -v ns=$((t1 - t0)) '
+    FNR == NR { before[$1] = $3; next }
+    { used = $3 - before[$1]; share[$2] += used; total += used }
+    END {
+      printf "%s %.4f\n", label, 100 * total / ns >> "'"$work/results"'"
+      for (name in share) printf "%s %s %.4f\n", label, name, 100 * share[name] / ns >> "'"$work/threads"'"
+    }' "$work/before" "$work/after"
+}
+
+for round in $(seq "$rounds"); do
+  trace="$work/trace-$round.jsonl"
+  start_game "$build" "$trace"
+  sleep 1
+  measure title "$game"
+  enter_game "$trace"
+  wait_for_rendering "$game"
+  sleep 1
+  measure play "$game"
+  xdotool keydown Down
+  sleep 1
+  measure down "$game"
+  xdotool keyup Down
+  grep -q '"ev":"gameover"' "$trace" && echo "round $round: the game ended while Down was held" >&2
+  kill "$game"; wait "$game" 2>/dev/null || true
+
+  start_game "$work/no-tune" "$work/no-tune-$round.jsonl"
+  enter_game "$work/no-tune-$round.jsonl"
+  sleep 2
+  measure "play-no-tune" "$game"
+  kill "$game"; wait "$game" 2>/dev/null || true
+
+  "$build/zolbas_floor_window" & window=$!
+  "$build/zolbas_floor_mixer" & mixer=$!
+  pids+=("$window" "$mixer")
+  wait_for_window floor
+  sleep 1
+  measure floor "$window" "$mixer"
+  kill "$window" "$mixer"; wait "$window" "$mixer" 2>/dev/null || true
+done
+
+python3 - "$work/results" "$work/threads" "$rounds" "$seconds" <<'PY'
+import collections, statistics, sys
+results, threads, rounds, seconds = sys.argv[1:]
+runs = collections.defaultdict(list)
+for line in open(results):
+    label, value = line.split()
+    runs[label].append(float(value))
+median = {label: statistics.median(values) for label, values in runs.items()}
+floor = median["floor"]
+print(f"% of one core, median of {rounds} runs of {seconds} s each, taking turns:")
+for label in ["title", "play", "down", "play-no-tune", "floor"]:
+    values = " ".join(f"{v:.2f}" for v in runs[label])
+    print(f"  {label:13} {median[label]:6.2f} %   ratio to floor {median[label] / floor:5.2f}   (runs: {values})")
+shares = collections.defaultdict(lambda: collections.defaultdict(list))
+for line in open(threads):
+    label, name, value = line.split()
+    shares[label][name].append(float(value))
+print("by thread (median):")
+for label in ["play", "down", "play-no-tune", "floor"]:
+    parts = sorted(((statistics.median(v), n) for n, v in shares[label].items()), reverse=True)
+    print(f"  {label:13} " + ", ".join(f"{n} {v:.2f}" for v, n in parts if v >= 0.005))
+PY

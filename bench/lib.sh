@@ -1,0 +1,60 @@
+# Helpers of the benchmarks that play the windowed game under a virtual X
+# server: they need $work (a scratch folder) and a display.
+
+# "thread-id thread-name nanoseconds" for every thread of the processes.
+threads() {
+  local pid task
+  for pid in "$@"; do
+    for task in /proc/"$pid"/task/*; do
+      printf '%s %s %s\n' "${task##*/}" "$(tr ' ' _ < "$task/comm")" "$(cut -d' ' -f1 "$task/schedstat")"
+    done 2>/dev/null
+  done
+}
+
+wait_for_window() {
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "no window named $1; the programs said:" >&2
+  cat "$work/stderr" >&2 2>/dev/null || true
+  exit 1
+}
+
+# Waits until the tune's rendering thread has worked and then stopped: the
+# tune plays from memory from then on.
+wait_for_rendering() {
+  local pid=$1 last=-1 now
+  for _ in $(seq 600); do
+    now=$(threads "$pid" | awk '$2 == "zolbas-render" { sum += $3; found = 1 } END { if (found) print sum }')
+    if [ -n "$now" ] && [ "$now" = "$last" ] && [ "$now" -gt 0 ]; then return 0; fi
+    last=${now:--1}
+    sleep 1
+  done
+  echo "the tune was not rendered within ten minutes" >&2
+  exit 1
+}
+
+# start_game FOLDER TRACE: starts the game and leaves its pid in $game.
+start_game() {
+  "$1/zolbas" --trace "$2" 2>> "$work/stderr" &
+  game=$!
+  pids+=("$game")
+  wait_for_window "ゾルバス  別名　ケルノア"
+}
+
+# events TRACE PATTERN: how many events of the trace match.
+events() { grep -c "$2" "$1" 2>/dev/null || true; }
+
+# enter_game TRACE: Return on the title screen, then waits for the new
+# game's first tick.
+enter_game() {
+  local before
+  before=$(events "$1" '"ev":"tick"')
+  sleep 0.5
+  xdotool key Return
+  wait_for_window "ゾルバス"
+  for _ in $(seq 100); do [ "$(events "$1" '"ev":"tick"')" -gt "$before" ] && return 0; sleep 0.1; done
+  echo "the game did not start" >&2
+  exit 1
+}
