@@ -19,7 +19,6 @@ linux=(
   # The game: Qt 6 Widgets (with its Wayland plugin), SDL2_mixer and
   # FluidSynth for sound, the General MIDI soundfont, the IPA fonts.
   qt6-base-dev qt6-wayland libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
-  # The loudness meter that levels the sound cues when they are made.
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fonts-dejavu-core
   # Testing: GoogleTest, a virtual X server with xdotool and screenshots,
   # sox to measure sound, clang and its runtime for the fuzz targets.
