@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace {
 

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <cstddef>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace zol::simulate {

@@ -4,6 +4,7 @@
 #include "runtime/RuntimeError.h"
 
 #include <limits>
+#include <variant>
 
 namespace zol::simulate {
 

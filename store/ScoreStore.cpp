@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace zol {
 

@@ -8,7 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace zol {
 namespace {

@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 
 using namespace zol;
 

@@ -4,6 +4,8 @@
 #include "tests/PictureColours.h"
 #include "tests/XpmReader.h"
 
+#include <string>
+
 namespace zol {
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "trace/JsonLine.h"
 
+#include <span>
+
 namespace zol::play {
 
 std::string tickEvent(std::int64_t t, const GameState& s, const PlayControls& c, const BestScores& best, const HeldKeys& keys,

@@ -9,6 +9,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <array>
+#include <optional>
+#include <utility>
+
 namespace zol::window {
 
 using namespace play;

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 
 namespace zol::window {
 

@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <unistd.h>
 
 namespace zol::window {

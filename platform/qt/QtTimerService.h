@@ -2,7 +2,9 @@
 
 #include "platform/Timer.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zol {

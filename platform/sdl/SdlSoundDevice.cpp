@@ -6,6 +6,7 @@
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace zol {
 

@@ -1,5 +1,7 @@
 #include "platform/sdl/TunePlayer.h"
 
+#include <utility>
+
 namespace zol {
 
 // The songs to free are moved out under the lock and freed after it, when
