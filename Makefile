@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: play check deps build fuzz
+.PHONY: play check deps build fuzz deb
 
 deps:
 	@tools/install-deps.sh
@@ -16,6 +16,10 @@ build: deps
 
 play: build
 	$(BUILD)/zolbas
+
+# The Debian package, dist/zolbas_VERSION_amd64.deb, from the build of play.
+deb: build
+	cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
 
 # The fuzz targets for a bounded time, then every test under
 # AddressSanitizer and UndefinedBehaviorSanitizer, under a virtual X server
