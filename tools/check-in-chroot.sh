@@ -75,8 +75,8 @@ mount --bind /dev/shm "$root/dev/shm"
 in_root() { chroot "$root" "${bare_env[@]}" "$@"; }
 
 echo "== $release: only make added"
-in_root apt-get update -q > /dev/null
-in_root apt-get install -y -q --no-install-recommends make > /dev/null
+{ in_root apt-get update -q && in_root DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends make; } \
+  > "$root.setup.log" 2>&1 || { tail -20 "$root.setup.log"; exit 1; }
 
 echo "== $release: clean clone of $commit"
 git clone -q --no-local "$repo" "$root/root/zolbas"
