@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <utility>
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace zol::window {
 
