@@ -6,7 +6,7 @@ WINDOWS_BUILD ?= build-windows
 FUZZ_SECONDS ?= 20
 JOBS ?= $(shell nproc)
 
-.PHONY: play check deps build fuzz windows windows-build
+.PHONY: play check deps build fuzz deb windows windows-build
 
 deps:
 	@tools/install-deps.sh
@@ -17,6 +17,10 @@ build: deps
 
 play: build
 	$(BUILD)/zolbas
+
+# The Debian package, dist/zolbas_VERSION_amd64.deb, from the build of play.
+deb: build
+	cd $(BUILD) && cpack -G DEB -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist
 
 # The fuzz targets for a bounded time, the Windows build's tests through
 # Wine, then every test under AddressSanitizer and

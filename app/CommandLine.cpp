@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <cstddef>
+
 namespace zol::app {
 
 std::variant<CommandLine, std::string> parseCommandLine(const std::vector<std::string>& args) {

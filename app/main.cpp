@@ -8,6 +8,9 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "assets/Pictures.h"
 
 #include <array>
+#include <cstddef>
 
 // Each XPM file defines one `static const char* const NAME_xpm[]` array.
 #include "assets/meteorite.xpm"

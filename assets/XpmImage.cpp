@@ -1,10 +1,12 @@
 #include "assets/XpmImage.h"
 
 #include <cctype>
+#include <cstddef>
 #include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace zol {
 

@@ -4,6 +4,7 @@
 #include "play/PlayTick.h"
 #include "simulate/Simulation.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <random>

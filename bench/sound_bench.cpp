@@ -20,6 +20,8 @@
 #include <string>
 #include <thread>
 #include <unistd.h>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {

@@ -24,7 +24,6 @@ install(FILES ${CMAKE_BINARY_DIR}/music1.mid ${CMAKE_BINARY_DIR}/snd.wav ${CMAKE
 install(PROGRAMS ${CMAKE_BINARY_DIR}/zolbas-launcher DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME zolbas)
 install(FILES dist/zolbas.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/io.github.zolbas.Zolbas.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES dist/zolbas.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 foreach(size ${ZOLBAS_ICON_SIZES})
   install(FILES ${ZOLBAS_ICONS_DIR}/${size}x${size}/apps/zolbas.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)

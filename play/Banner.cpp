@@ -3,6 +3,8 @@
 #include "runtime/Int32.h"
 #include "runtime/NumberText.h"
 
+#include <string>
+
 namespace zol::play {
 
 namespace {

@@ -3,6 +3,8 @@
 #include "play/GameState.h"
 #include "play/PlayControls.h"
 
+#include <cstdint>
+
 namespace zol::play {
 
 // The combo banner's flight: it enters from the left, slows to a halt at

@@ -4,6 +4,7 @@
 #include "play/PlayControls.h"
 #include "store/BestScores.h"
 
+#include <cstdint>
 #include <string>
 
 namespace zol::play {

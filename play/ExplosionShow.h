@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace zol {

@@ -3,6 +3,7 @@
 #include "runtime/Rounding.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace zol::play {

@@ -3,6 +3,8 @@
 #include "runtime/Rounding.h"
 #include "play/PlayRules.h"
 
+#include <array>
+
 namespace zol::play {
 
 void startGame(GameState& s, PlayControls& c) {

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <string>
+#include <system_error>
 #include <utility>
 
 namespace zol::play {

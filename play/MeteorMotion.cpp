@@ -4,6 +4,8 @@
 #include "runtime/Rounding.h"
 #include "play/PlayRules.h"
 
+#include <array>
+
 namespace zol::play {
 
 namespace {

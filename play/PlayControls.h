@@ -3,6 +3,7 @@
 #include "play/PlayLayout.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace zol::play {

@@ -1,5 +1,7 @@
 #include "play/PlayScene.h"
 
+#include <string>
+
 namespace zol::play {
 
 namespace {

@@ -16,6 +16,9 @@
 #include "shell/Screens.h"
 #include "store/ScoreStore.h"
 
+#include <array>
+#include <string>
+
 namespace zol {
 
 using namespace play;

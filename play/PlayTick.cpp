@@ -7,6 +7,8 @@
 #include "play/Scoring.h"
 #include "play/Walkers.h"
 
+#include <cstdint>
+
 namespace zol::play {
 
 void runTick(GameState& s, PlayControls& c, BestScores& best, const HeldKeys& keys, Rnd& rnd,

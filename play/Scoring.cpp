@@ -3,6 +3,8 @@
 #include "runtime/Int32.h"
 #include "play/PlayRules.h"
 
+#include <array>
+
 namespace zol::play {
 
 bool crushes(const GameState& s, const PlayControls& c, int i) {

@@ -4,6 +4,8 @@
 #include "play/PlayControls.h"
 #include "store/BestScores.h"
 
+#include <cstdint>
+
 namespace zol::play {
 
 // The scoring rules of the tick: crushes, the combo bonus, the best values

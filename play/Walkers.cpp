@@ -4,7 +4,9 @@
 #include "runtime/RuntimeError.h"
 #include "play/PlayRules.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace zol::play {

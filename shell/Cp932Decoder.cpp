@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstddef>
 
 namespace zol {
 namespace {

@@ -4,6 +4,10 @@
 
 #include <array>
 #include <charconv>
+#include <cstddef>
+#include <optional>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 namespace zol::simulate {

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <variant>
 
 namespace zol::simulate {
 

@@ -11,6 +11,7 @@
 #include "shell/Program.h"
 #include "simulate/Script.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <istream>
 #include <string>

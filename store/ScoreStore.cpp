@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace zol {
 

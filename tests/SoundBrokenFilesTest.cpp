@@ -5,7 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <iterator>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace zol {
 namespace {

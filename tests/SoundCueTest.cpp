@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace zol {
 namespace {

@@ -7,10 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zol {
 namespace {

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace zol {
 namespace {

@@ -9,8 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace zol {
 namespace {

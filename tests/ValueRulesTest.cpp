@@ -8,8 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <limits>
 #include <locale>
+#include <optional>
+#include <string>
 
 using namespace zol;
 

@@ -4,6 +4,8 @@
 #include "tests/PictureColours.h"
 #include "assets/XpmImage.h"
 
+#include <string>
+
 namespace zol {
 namespace {
 

@@ -3,6 +3,8 @@
 #include "tools/Phrase.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace zol {
 

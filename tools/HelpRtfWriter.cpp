@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstddef>
 #include <memory>
+#include <utility>
 
 namespace zol {
 namespace {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace zol {
 

@@ -5,6 +5,9 @@
 #include "tools/TuneScore.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace zol {
 

@@ -7,6 +7,7 @@
 
 #include "tools/HelpRtfWriter.h"
 
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <sstream>

@@ -2,6 +2,8 @@
 
 #include "trace/JsonLine.h"
 
+#include <span>
+
 namespace zol::play {
 
 // The keys of these events are fixed by the trace format; the comments say

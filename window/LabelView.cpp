@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <optional>
+#include <string_view>
+
 namespace zol::window {
 
 void LabelView::paint(QPainter& painter, const play::SceneItem& label, qreal dpr) {

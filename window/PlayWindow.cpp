@@ -9,6 +9,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <utility>
+
 namespace zol::window {
 
 using namespace play;

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace zol::window {
 

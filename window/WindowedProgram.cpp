@@ -19,6 +19,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
+#include <unistd.h>
 
 namespace zol::window {
 

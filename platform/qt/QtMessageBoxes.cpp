@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace zol::qt {
 
 namespace {

@@ -2,6 +2,9 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <functional>
+#include <string>
+
 namespace zol {
 class Clock;
 class HandlerGuard;

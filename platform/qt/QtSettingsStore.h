@@ -2,6 +2,9 @@
 
 #include "platform/SettingsStore.h"
 
+#include <optional>
+#include <string>
+
 namespace zol::qt {
 
 // The settings store on QSettings: an INI file per application in the

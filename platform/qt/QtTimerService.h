@@ -3,7 +3,9 @@
 #include "platform/Timer.h"
 #include "platform/qt/QtClock.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zol {

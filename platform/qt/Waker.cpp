@@ -6,6 +6,9 @@
 #ifdef __linux__
 #include <sys/timerfd.h>
 #include <unistd.h>
+
+#include <cstdint>
+#include <utility>
 #endif
 
 namespace zol::qt {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <vector>
 
 namespace zol {
 

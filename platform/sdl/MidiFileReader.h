@@ -2,6 +2,7 @@
 
 #include "platform/sdl/MidiSong.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>

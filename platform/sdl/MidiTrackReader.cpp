@@ -1,6 +1,7 @@
 #include "platform/sdl/MidiTrackReader.h"
 
 #include <algorithm>
+#include <span>
 
 namespace zol {
 

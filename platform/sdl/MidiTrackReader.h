@@ -3,6 +3,7 @@
 #include "platform/sdl/ByteCursor.h"
 #include "platform/sdl/MidiSong.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>

@@ -4,6 +4,7 @@
 #include "platform/sdl/MixerSession.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace zol {
 

@@ -1,6 +1,7 @@
 #include "platform/sdl/TunePlayer.h"
 
 #include <thread>
+#include <utility>
 
 namespace zol {
 

@@ -5,6 +5,7 @@
 #include "platform/sdl/SongOutbox.h"
 #include "platform/sdl/SynthOutput.h"
 
+#include <cstddef>
 #include <cstdint>
 
 typedef struct _fluid_synth_t fluid_synth_t;

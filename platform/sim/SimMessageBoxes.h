@@ -4,6 +4,7 @@
 #include "platform/TimerHold.h"
 
 #include <functional>
+#include <string>
 
 namespace zol {
 class Clock;

@@ -3,6 +3,8 @@
 #include "platform/sim/SimClock.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 namespace zol::sim {
 

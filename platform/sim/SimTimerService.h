@@ -3,6 +3,7 @@
 #include "platform/Timer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
 namespace zol::test {
 namespace {
 

@@ -5,6 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 namespace zol::test {
 namespace {
 

@@ -3,6 +3,7 @@
 #include "simulate/Simulation.h"
 #include "tests/play/EventLog.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 

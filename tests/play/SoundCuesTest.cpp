@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace zol::test {
 namespace {

@@ -3,6 +3,7 @@
 #include "play/GameStart.h"
 #include "play/PlayTick.h"
 
+#include <array>
 #include <cmath>
 
 #include <gtest/gtest.h>

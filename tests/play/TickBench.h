@@ -7,6 +7,7 @@
 #include "play/HeldKeys.h"
 #include "store/BestScores.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 

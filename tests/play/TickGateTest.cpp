@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 namespace zol::test {
 namespace {
 

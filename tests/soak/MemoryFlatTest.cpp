@@ -6,7 +6,11 @@
 
 #include <cstdlib>
 #include <malloc.h>
+#include <algorithm>
+#include <cstdint>
 #include <random>
+#include <string>
+#include <utility>
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's own count of live allocations (its malloc replaces glibc's).

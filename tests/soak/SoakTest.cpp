@@ -6,7 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace zol::test {
 namespace {

@@ -1,5 +1,7 @@
 #include "tests/soak/TickInvariants.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace zol::test {

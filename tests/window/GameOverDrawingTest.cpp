@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 using namespace zol;
 
 namespace {

@@ -21,9 +21,15 @@ grep -q '^Categories=Game;ArcadeGame;' "$prefix/share/applications/zolbas.deskto
 if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$prefix/share/applications/zolbas.desktop" || fail "the desktop entry does not validate"
 fi
-appstreamcli validate --no-net "$prefix/share/metainfo/"*.metainfo.xml > "$work/appstream.log" 2>&1 ||
+# The game has no public home yet: a validator that checks for one (AppStream
+# 1.0, Debian 13) has its warning lowered to a note, until the metainfo can
+# name a homepage; an older one does not know that check.
+metainfo=("$prefix/share/metainfo/"*.metainfo.xml)
+appstreamcli validate --no-net --override=url-homepage-missing=info "${metainfo[@]}" > "$work/appstream.log" 2>&1 ||
+  { grep -q 'not recognized' "$work/appstream.log" &&
+    appstreamcli validate --no-net "${metainfo[@]}" > "$work/appstream.log" 2>&1; } ||
   { cat "$work/appstream.log"; fail "the metainfo does not validate"; }
-man -l "$prefix/share/man/man6/zolbas.6" > /dev/null 2>&1 || fail "the man page does not read"
+man -l "$prefix/share/man/man6/zolbas.6.gz" > /dev/null 2>&1 || fail "the man page does not read"
 
 "$prefix/bin/zolbas" --version | grep -q '^zolbas ' || fail "the launcher does not start the game"
 zolbas="$prefix/bin/zolbas"
