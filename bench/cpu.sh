@@ -16,7 +16,8 @@ build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
 rounds=${3:-3}
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  # A display number of its own: other virtual X servers come and go.
+  exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 work=$(mktemp -d)
 pids=()
