@@ -31,8 +31,7 @@ check: deps
 	cmake --build $(CHECK_BUILD) -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory windows-build WINDOWS_TARGET=all
-	tools/run-tests.sh $(WINDOWS_BUILD)
-	tools/run-tests.sh $(CHECK_BUILD)
+	tools/run-tests.sh $(WINDOWS_BUILD) $(CHECK_BUILD)
 
 # The Windows program, cross-compiled, and the zip file players download.
 windows: WINDOWS_TARGET = zolbas_windows_zip
