@@ -10,10 +10,10 @@ if(ZOLBAS_TESTS)
     find_package(GTest REQUIRED)
   endif()
   add_executable(zolbas_pictures_test
-    tests/PicturesTest.cpp
-    tests/WalkerPicturesTest.cpp
-    tests/XpmReader.cpp
-    tests/XpmReaderTest.cpp
+    ${ZOLBAS_PICTURES_ROOT}/tests/PicturesTest.cpp
+    ${ZOLBAS_PICTURES_ROOT}/tests/WalkerPicturesTest.cpp
+    ${ZOLBAS_PICTURES_ROOT}/tests/XpmReader.cpp
+    ${ZOLBAS_PICTURES_ROOT}/tests/XpmReaderTest.cpp
   )
   target_link_libraries(zolbas_pictures_test PRIVATE zolbas_pictures GTest::gtest_main)
   add_test(NAME zolbas_pictures_test COMMAND zolbas_pictures_test)

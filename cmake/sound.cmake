@@ -21,35 +21,7 @@ target_include_directories(zolbas_sound PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(zolbas_sound PUBLIC
   PkgConfig::ZOLBAS_SDL2_MIXER PkgConfig::ZOLBAS_FLUIDSYNTH Threads::Threads ${CMAKE_DL_LIBS})
 
-# The composer and the writers, shared by the tool and the tests (which
-# make short tunes and cues of their own and check the tool's output).
-add_library(zolbas_sound_writers STATIC
-  tools/Backing.cpp
-  tools/LevelUpSound.cpp
-  tools/MidiWriter.cpp
-  tools/Phrase.cpp
-  tools/SquashSound.cpp
-  tools/Tune.cpp
-  tools/WavWriter.cpp
-)
-target_include_directories(zolbas_sound_writers PUBLIC ${CMAKE_SOURCE_DIR})
-
-add_executable(zolbas_make_sounds tools/make_sounds.cpp)
-target_link_libraries(zolbas_make_sounds PRIVATE zolbas_sound_writers)
-
-set(ZOLBAS_SOUND_FILES
-  ${CMAKE_BINARY_DIR}/music1.mid
-  ${CMAKE_BINARY_DIR}/snd.wav
-  ${CMAKE_BINARY_DIR}/lvup.wav
-)
-add_custom_command(
-  OUTPUT ${ZOLBAS_SOUND_FILES}
-  COMMAND zolbas_make_sounds ${CMAKE_BINARY_DIR}
-  DEPENDS zolbas_make_sounds
-  COMMENT "Writing the tune and the sound cues"
-  VERBATIM
-)
-add_custom_target(zolbas_sounds ALL DEPENDS ${ZOLBAS_SOUND_FILES})
+include(${CMAKE_CURRENT_LIST_DIR}/soundfiles.cmake)
 
 add_executable(zolbas_sound_bench bench/sound_bench.cpp)
 target_link_libraries(zolbas_sound_bench PRIVATE zolbas_sound zolbas_sound_writers)

@@ -19,3 +19,4 @@ gtest_discover_tests(zolbas_game_test DISCOVERY_TIMEOUT 60)
 
 include(cmake/playtests.cmake OPTIONAL)
 include(cmake/windowtests.cmake OPTIONAL)
+include(cmake/webtests.cmake)

@@ -15,6 +15,10 @@ packages=(
   libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick sox python3
   appstream man-db
   clang libclang-rt-14-dev
+  # The browser build: emscripten (node's acorn for its optimiser), GoogleTest
+  # as source to compile for it, Ogg Vorbis and MP3 encoders for the tune,
+  # the font subsetter with WOFF2's Brotli, and Chromium for the page's tests.
+  emscripten node-acorn googletest vorbis-tools lame python3-fonttools python3-brotli chromium
 )
 
 missing=()
