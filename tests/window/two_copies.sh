@@ -18,20 +18,25 @@ grep -q '"hiScore":5000' "$work/second.jsonl" || fail "the second copy did not l
 
 # One game each, the second copy saving first: each copy's windows are
 # focused before its keys are sent.
+# A window shows a moment after its screen's load event: look for a while.
 window_of() {
   local id
-  for id in $(xdotool search --onlyvisible --name "^$2\$"); do
-    [ "$(xdotool getwindowpid "$id")" = "$1" ] && { echo "$id"; return; }
+  for _ in $(seq 50); do
+    for id in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
+      [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return; }
+    done
+    sleep 0.1
   done
-  fail "no window $2 of process $1"
 }
 give_up_in() {
   local trace=$1 pid=$2 id
   id=$(window_of "$pid" "ゾルバス  別名　ケルノア")
+  [ -n "$id" ] || fail "no title window of process $pid"
   xdotool windowfocus --sync "$id"; xdotool key Return
   for _ in $(seq 50); do grep -q '"form":"play"' "$trace" && break; sleep 0.1; done
   sleep 0.2
   id=$(window_of "$pid" "ゾルバス")
+  [ -n "$id" ] || fail "no play window of process $pid"
   xdotool windowfocus --sync "$id"; sleep 0.2; xdotool key e
   for _ in $(seq 80); do grep -q '"op":"save"' "$trace" && break; sleep 0.1; done
   grep -q '"op":"save"' "$trace" || fail "no save in $trace"
