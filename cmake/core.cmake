@@ -31,6 +31,7 @@ add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/shell/TitleScreen.cpp
   ${ZOLBAS_ROOT}/store/ScoreStore.cpp
   ${ZOLBAS_ROOT}/trace/BoxEvents.cpp
+  ${ZOLBAS_ROOT}/trace/FloatText.cpp
   ${ZOLBAS_ROOT}/trace/JsonLine.cpp
   ${ZOLBAS_ROOT}/trace/PlayTrace.cpp
   ${ZOLBAS_ROOT}/trace/SoundEvents.cpp

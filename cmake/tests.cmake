@@ -22,6 +22,7 @@ endfunction()
 # Rules, store and simulation: plain C++, no display needed.
 add_executable(zolbas_game_test
   tests/ValueRulesTest.cpp
+  tests/FloatTextTest.cpp
   tests/ScoreStoreTest.cpp
 )
 target_link_libraries(zolbas_game_test PRIVATE zolbas_sim GTest::gtest_main)

@@ -1,5 +1,7 @@
 #include "trace/JsonLine.h"
 
+#include "trace/FloatText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,9 +21,13 @@ void appendFloat(std::string& out, float value) {
         appendNumber(out, static_cast<std::int64_t>(value));
         return;
     }
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
     char buf[32];
     const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
     out.append(buf, end);
+#else
+    out += shortestFloatText(value);
+#endif
 }
 
 void appendString(std::string& out, std::string_view text) {
