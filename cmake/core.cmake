@@ -56,3 +56,9 @@ add_library(zolbas_sim STATIC
 )
 target_link_libraries(zolbas_sim PUBLIC zolbas_game)
 
+# The command line every build of the program reads, and `--simulate`.
+add_library(zolbas_app STATIC
+  ${ZOLBAS_ROOT}/app/CommandLine.cpp
+  ${ZOLBAS_ROOT}/app/Run.cpp
+)
+target_link_libraries(zolbas_app PUBLIC zolbas_sim)

@@ -28,10 +28,10 @@ add_library(zolbas_win32 STATIC
 target_link_libraries(zolbas_win32 PUBLIC zolbas_win32_platform zolbas_pictures zolbas_help comctl32 gdi32 msimg32)
 
 configure_file(win32/zolbas.rc.in ${CMAKE_BINARY_DIR}/zolbas.rc @ONLY)
-add_executable(zolbas WIN32 app/main.cpp app/CommandLine.cpp ${CMAKE_BINARY_DIR}/zolbas.rc)
+add_executable(zolbas WIN32 app/main.cpp ${CMAKE_BINARY_DIR}/zolbas.rc)
 target_compile_definitions(zolbas PRIVATE ZOLBAS_VERSION="${PROJECT_VERSION}")
 target_include_directories(zolbas PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(zolbas PRIVATE zolbas_win32 zolbas_sim)
+target_link_libraries(zolbas PRIVATE zolbas_win32 zolbas_app)
 # A GUI program whose entry point is still main(); a release carries no symbols.
 target_link_options(zolbas PRIVATE -Wl,-e,mainCRTStartup $<$<CONFIG:Release>:-s>)
 set_source_files_properties(${CMAKE_BINARY_DIR}/zolbas.rc PROPERTIES

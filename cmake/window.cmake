@@ -22,9 +22,9 @@ add_library(zolbas_qt STATIC
 )
 target_link_libraries(zolbas_qt PUBLIC zolbas_game zolbas_pictures zolbas_help zolbas_sound Qt6::Widgets)
 
-add_executable(zolbas app/main.cpp app/CommandLine.cpp platform/posix/ProcessStart.cpp)
+add_executable(zolbas app/main.cpp platform/posix/ProcessStart.cpp)
 target_compile_definitions(zolbas PRIVATE ZOLBAS_VERSION="${PROJECT_VERSION}")
-target_link_libraries(zolbas PRIVATE zolbas_qt zolbas_sim)
+target_link_libraries(zolbas PRIVATE zolbas_qt zolbas_app)
 if(TARGET zolbas_sounds)
   add_dependencies(zolbas zolbas_sounds)
 endif()
