@@ -49,9 +49,11 @@ include(${ZOLBAS_ROOT}/cmake/pictures.cmake)
 
 # The simulated platform and the script driver of `zolbas --simulate`.
 add_library(zolbas_sim STATIC
+  ${ZOLBAS_ROOT}/platform/sim/RealTimePacer.cpp
   ${ZOLBAS_ROOT}/platform/sim/SimMessageBoxes.cpp
   ${ZOLBAS_ROOT}/platform/sim/SimTimerService.cpp
   ${ZOLBAS_ROOT}/simulate/Script.cpp
+  ${ZOLBAS_ROOT}/simulate/ScriptRecorder.cpp
   ${ZOLBAS_ROOT}/simulate/Simulation.cpp
 )
 target_link_libraries(zolbas_sim PUBLIC zolbas_game)

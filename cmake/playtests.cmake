@@ -15,6 +15,7 @@ add_executable(zolbas_play_test
   tests/play/KeysTest.cpp
   tests/play/MeteorFallTest.cpp
   tests/play/MeteorSidewaysTest.cpp
+  tests/play/RealTimePacerTest.cpp
   tests/play/ScoringTest.cpp
   tests/play/ShellNavigationTest.cpp
   tests/play/SimulationContractTest.cpp

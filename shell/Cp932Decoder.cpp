@@ -1,5 +1,7 @@
 #include "shell/Cp932Decoder.h"
 
+#include <iconv.h>
+
 #include <array>
 #include <cerrno>
 #include <cstddef>
@@ -9,7 +11,7 @@ namespace {
 
 constexpr std::size_t kOutputChunkBytes = 256;
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-const iconv_t kNoHandle = reinterpret_cast<iconv_t>(-1);
+const auto kNoHandle = reinterpret_cast<void*>(-1);
 constexpr std::size_t kIconvFailed = static_cast<std::size_t>(-1);
 
 } // namespace
@@ -17,23 +19,24 @@ constexpr std::size_t kIconvFailed = static_cast<std::size_t>(-1);
 Cp932Decoder::Cp932Decoder() : handle_(iconv_open("UTF-8", "CP932")) {}
 
 Cp932Decoder::~Cp932Decoder() {
-    if (open()) iconv_close(handle_);
+    if (open()) iconv_close(static_cast<iconv_t>(handle_));
 }
 
 bool Cp932Decoder::open() const { return handle_ != kNoHandle; }
 
 bool Cp932Decoder::decode(std::string_view bytes, std::string& out) {
+    const auto handle = static_cast<iconv_t>(handle_);
     // iconv wants a writable input pointer, so it works on a copy.
     std::string input(bytes);
     char* in = input.data();
     std::size_t inLeft = input.size();
     std::array<char, kOutputChunkBytes> chunk{};
     bool clean = true;
-    if (open()) iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    if (open()) iconv(handle, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0) {
         char* outPos = chunk.data();
         std::size_t outLeft = chunk.size();
-        const std::size_t result = open() ? iconv(handle_, &in, &inLeft, &outPos, &outLeft) : kIconvFailed;
+        const std::size_t result = open() ? iconv(handle, &in, &inLeft, &outPos, &outLeft) : kIconvFailed;
         const bool chunkFull = result == kIconvFailed && errno == E2BIG && outPos != chunk.data();
         out.append(chunk.data(), static_cast<std::size_t>(outPos - chunk.data()));
         if (result != kIconvFailed || chunkFull) continue;
@@ -42,7 +45,7 @@ bool Cp932Decoder::decode(std::string_view bytes, std::string& out) {
         clean = false;
         ++in;
         --inLeft;
-        if (open()) iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        if (open()) iconv(handle, nullptr, nullptr, nullptr, nullptr);
     }
     return clean;
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <iconv.h>
-
 #include <string>
 #include <string_view>
 
 namespace zol {
 
-// Turns code page 932 (Windows Shift-JIS) bytes into UTF-8 through iconv.
-// One decoder holds one iconv handle for its whole life and closes it at
-// the end; a machine without the CP932 table still gets U+FFFD for every
-// byte instead of a failure.
+// Turns code page 932 (Windows Shift-JIS) bytes into UTF-8: through iconv
+// on the desktop, through the browser's own decoder in the page. One decoder
+// holds one iconv handle for its whole life and closes it at the end; a
+// machine without the CP932 table still gets U+FFFD for every byte instead
+// of a failure.
 class Cp932Decoder {
 public:
     Cp932Decoder();
@@ -26,7 +25,7 @@ public:
 private:
     bool open() const;
 
-    iconv_t handle_;
+    [[maybe_unused]] void* handle_;  // the iconv handle; unused in the browser
 };
 
 } // namespace zol

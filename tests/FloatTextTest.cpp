@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
 using zol::shortestFloatText;
-
-namespace {
-
-float fromBits(std::uint32_t bits) { return std::bit_cast<float>(bits); }
-
-} // namespace
 
 // Texts that a nearest-digits search alone gets wrong, and the choice
 // between plain and scientific notation, as the standard library writes them.
@@ -46,6 +40,18 @@ TEST(ShortestFloatText, PlainNotationUnlessScientificIsShorter) {
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 namespace {
 
+float fromBits(std::uint32_t bits) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+std::uint32_t bitsOf(float value) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 std::string standardText(float value) {
     char text[64];
     return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
@@ -62,11 +68,11 @@ TEST(ShortestFloatText, WritesWhatTheStandardLibraryWrites) {
     constexpr int kQuarterTwips = 40000;
     int compared = 0;
     const auto check = [&compared](float value) {
-        ASSERT_EQ(shortestFloatText(value), standardText(value)) << std::bit_cast<std::uint32_t>(value);
+        ASSERT_EQ(shortestFloatText(value), standardText(value)) << bitsOf(value);
         ++compared;
     };
     for (int exponent = -149; exponent < 128; ++exponent) {
-        const auto bits = std::bit_cast<std::uint32_t>(std::ldexp(1.0f, exponent));
+        const auto bits = bitsOf(std::ldexp(1.0f, exponent));
         for (int ulps = -kUlpsAroundPowersOfTwo; ulps <= kUlpsAroundPowersOfTwo; ++ulps) {
             if (bits + ulps < 0x7f800000u) check(fromBits(bits + ulps));
         }

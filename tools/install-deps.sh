@@ -4,14 +4,16 @@
 # not root. Where the releases name a package differently, a need is written
 # "name|other": the first name that this system's apt can install is taken.
 #
-# usage: install-deps.sh [linux] [windows]   (both when none is named)
+# usage: install-deps.sh [linux] [windows] [web]   (all when none is named)
 #   linux    the Qt game, its tests, fuzz targets and Debian package
 #   windows  the Windows build: mingw-w64, and Wine with a virtual X server
 #            for its tests
+#   web      the browser build: emscripten, the tools that make the page's
+#            tune and fonts, and Chromium for its tests
 set -euo pipefail
 
 parts=("$@")
-[ ${#parts[@]} -eq 0 ] && parts=(linux windows)
+[ ${#parts[@]} -eq 0 ] && parts=(linux windows web)
 
 common=(
   # Building; the sound tool levels the cues by loudness, for every build.
@@ -42,13 +44,25 @@ windows=(
   # The windowed round: a virtual X server, keys, screenshots, the fonts.
   xvfb xauth xdotool x11-utils imagemagick python3 fonts-ipafont-gothic fonts-ipafont-mincho
 )
+web=(
+  # Emscripten (node's acorn for its optimiser) and GoogleTest as source to
+  # compile for it.
+  emscripten node-acorn googletest
+  # The tune rendered with FluidSynth and the soundfont, encoded as Ogg Vorbis
+  # and MP3; the IPA fonts cut down with fonttools, as WOFF2 with Brotli.
+  libfluidsynth-dev timgm6mb-soundfont vorbis-tools lame
+  fonts-ipafont-gothic fonts-ipafont-mincho python3 python3-fonttools python3-brotli
+  # The page's tests: headless Chromium over the DevTools protocol.
+  chromium
+)
 
 needs=("${common[@]}")
 for part in "${parts[@]}"; do
   case $part in
     linux) needs+=("${linux[@]}") ;;
     windows) needs+=("${windows[@]}") ;;
-    *) echo "install-deps.sh: unknown part $part (linux, windows)" >&2; exit 64 ;;
+    web) needs+=("${web[@]}") ;;
+    *) echo "install-deps.sh: unknown part $part (linux, windows, web)" >&2; exit 64 ;;
   esac
 done
 

@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Measures the page in headless Chromium: a cold load to the first tick,
+the sizes of what it downloads, and the processor time of a game in play
+against an empty page that moves one sprite on a canvas, in the same run.
+
+usage: bench/web_page.py DIST_FOLDER [SECONDS]
+"""
+import gzip
+import os
+import pathlib
+import sys
+import threading
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(ROOT / "web"))
+sys.path.insert(0, str(ROOT / "web" / "tests"))
+import devtools  # noqa: E402
+import serve  # noqa: E402
+
+# The baseline: one 32 x 32 sprite crossing a 577 x 409 canvas at every frame.
+EMPTY_PAGE = """<!DOCTYPE html><canvas id=c width=577 height=409></canvas><script>
+const c = document.getElementById('c').getContext('2d');
+const sprite = new OffscreenCanvas(32, 32); const s = sprite.getContext('2d');
+s.fillStyle = '#804000'; s.fillRect(0, 0, 32, 32);
+let x = 0;
+function frame() { c.fillStyle = '#ff8000'; c.fillRect(0, 0, 577, 409);
+  c.drawImage(sprite, x, 180); x = (x + 2) % 577; requestAnimationFrame(frame); }
+requestAnimationFrame(frame);
+</script>"""
+
+
+def cpu_seconds(pid):
+    """User and system time of a process and all its descendants."""
+    ticks = os.sysconf("SC_CLK_TCK")
+    children = {}
+    for entry in pathlib.Path("/proc").iterdir():
+        if entry.name.isdigit():
+            try:
+                fields = (entry / "stat").read_text().rsplit(")", 1)[1].split()
+                children.setdefault(int(fields[1]), []).append(int(entry.name))
+            except (OSError, IndexError):
+                pass
+    total, todo = 0, [pid]
+    while todo:
+        current = todo.pop()
+        try:
+            fields = pathlib.Path(f"/proc/{current}/stat").read_text().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])
+        except OSError:
+            pass
+        todo.extend(children.get(current, []))
+    return total / ticks
+
+
+# Seconds a page settles after it opened before it is measured, and how many
+# windows are measured (the median is reported: the machine is shared).
+SETTLE_SECONDS = 2
+WINDOWS = 3
+
+
+def share_of_a_core(chromium, seconds):
+    """Chromium's processor time over `seconds` of wall time, the median of
+    a few windows, as a share of one core."""
+    time.sleep(SETTLE_SECONDS)
+    shares = []
+    for _ in range(WINDOWS):
+        before, start = cpu_seconds(chromium.process.pid), time.monotonic()
+        time.sleep(seconds / WINDOWS)
+        shares.append((cpu_seconds(chromium.process.pid) - before) / (time.monotonic() - start))
+    return sorted(shares)[WINDOWS // 2]
+
+
+def sizes(dist):
+    rows = []
+    for name in ["zolbas.wasm", "zolbas.js", "page.js", "music1.ogg", "music1.mp3", "snd.wav", "lvup.wav",
+                 "fonts/ipagp.woff2", "fonts/ipamp.woff2"]:
+        data = (pathlib.Path(dist) / name).read_bytes()
+        rows.append(f"{name:18} {len(data) / 1024:7.1f} KiB  ({len(gzip.compress(data, 9)) / 1024:6.1f} KiB gzipped)")
+    total = sum(p.stat().st_size for p in pathlib.Path(dist).rglob("*") if p.is_file())
+    rows.append(f"{'everything':18} {total / 1024:7.1f} KiB")
+    return rows
+
+
+PLAY = "[...document.querySelectorAll('.client button')].find(b => b.textContent === 'Ｐｌａｙ').click()"
+
+
+def main():
+    if len(sys.argv) not in (2, 3):
+        sys.exit(__doc__)
+    dist = sys.argv[1]
+    seconds = float(sys.argv[2]) if len(sys.argv) == 3 else 10
+    httpd = serve.server(dist)
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{httpd.server_port}/"
+    try:
+        with devtools.Chromium() as chromium:
+            chromium.open_page(url)
+            chromium.wait_for("window.zolbasPage")
+            chromium.evaluate("zolbasPage.started")
+            chromium.evaluate(PLAY)
+            chromium.wait_for("zolbasPage.trace().includes('\"ev\":\"tick\"')")
+            first_tick = chromium.evaluate("zolbasPage.firstTickMs()")
+            ready = chromium.evaluate("zolbasPage.readyMs()")
+            chromium.key("keyDown", "e", "KeyE", 69, "e")
+            chromium.wait_for("document.getElementById('box').open")
+            chromium.key("keyDown", "Enter", "Enter", 13, "\r")
+            chromium.wait_for("document.querySelector('[data-screen=\"0\"]')")
+            title = share_of_a_core(chromium, seconds)
+            chromium.evaluate(PLAY)
+            chromium.key("keyDown", "ArrowDown", "ArrowDown", 40)
+            playing = share_of_a_core(chromium, seconds)
+
+            chromium.close_page()
+            chromium.open_page("data:text/html," + EMPTY_PAGE)
+            chromium.wait_for("document.readyState === 'complete'")
+            empty = share_of_a_core(chromium, seconds)
+    finally:
+        httpd.shutdown()
+        httpd.server_close()
+    print(f"navigation to the title running:  {ready:7.0f} ms (cold profile)")
+    print(f"navigation to the first tick:     {first_tick:7.0f} ms (Ｐｌａｙ as soon as the title runs)")
+    print(f"CPU, the page on its title:       {title * 100:5.1f} % of a core")
+    print(f"CPU, a game in play (Down held):  {playing * 100:5.1f} % of a core")
+    print(f"CPU, one sprite on a canvas:      {empty * 100:5.1f} % of a core")
+    if empty > 0:
+        print(f"ratio:                            {playing / empty:5.1f}")
+    print("\n".join(sizes(dist)))
+
+
+if __name__ == "__main__":
+    main()

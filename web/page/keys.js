@@ -1,0 +1,13 @@
+// The game's keys as the classic virtual-key codes the program takes: Enter,
+// the arrows, and E (give up). Letters follow the keyboard layout, as on the
+// desktop; where the layout types no Latin letter (kana input, Cyrillic), the
+// key in the E position still gives up. Null for every other key.
+const NAMED_KEYS = {Enter: 13, ArrowLeft: 37, ArrowRight: 39, ArrowDown: 40};
+
+export function virtualKeyCode(event) {
+  if (event.key in NAMED_KEYS) return NAMED_KEYS[event.key];
+  if (/^[a-zA-Z]$/.test(event.key)) return event.key.toUpperCase().charCodeAt(0);
+  const position = /^Key([A-Z])$/.exec(event.code);
+  if (position && !/^[\x20-\x7e]$/.test(event.key)) return position[1].charCodeAt(0);
+  return null;
+}

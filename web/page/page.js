@@ -1,0 +1,154 @@
+// The page: loads the game's module, fonts and sounds, then runs the game at
+// every animation frame and hands it the player's inputs. What the page
+// shows comes from the game (its layout, its scene, its explosion); this
+// file only wires the browser to it.
+import {Boxes} from './boxes.js';
+import {virtualKeyCode} from './keys.js';
+import {Screens} from './screens.js';
+import {Sound} from './sound.js';
+
+const base = new URL('.', document.baseURI);
+let module = null;
+let screens = null;
+let startedAt = 0;
+const elapsed = () => performance.now() - startedAt;
+const traceLines = [];
+// When the title ran and the first tick came, in ms since navigation.
+const moments = {ready: null, firstTick: null};
+// The explosion's frames: how often, and how many were shown.
+const explosion = {frameMs: 16, startedAt: null, shown: 0};
+
+const text = (pointer) => module.UTF8ToString(pointer);
+const json = (pointer) => JSON.parse(text(pointer));
+
+// What the page offers the screens of the game.
+const game = {
+  layout: () => json(module._zolbas_layout()),
+  picture: (number) => text(module._zolbas_picture(number)),
+  helpText: () => text(module._zolbas_help_text()),
+  scene: () => json(module._zolbas_play_scene()),
+  button: (word) => {
+    module.ccall('zolbas_button', null, ['number', 'string'], [elapsed(), word]);
+    wake();
+  },
+  close: (screen) => {
+    module._zolbas_close(elapsed(), screen);
+    wake();
+  },
+};
+
+const boxes = new Boxes(document.getElementById('box'), (answer) => {
+  module._zolbas_box_answered(elapsed(), answer === Boxes.OK ? 1 : 0);
+  wake();
+});
+const sound = new Sound(() => module._zolbas_tune_ended(elapsed()));
+
+function state() {
+  return json(module._zolbas_state());
+}
+
+function collectTrace() {
+  const fresh = text(module._zolbas_trace());
+  if (!fresh) return;
+  traceLines.push(...fresh.trimEnd().split('\n'));
+  if (moments.firstTick === null && fresh.includes('"ev":"tick"')) moments.firstTick = performance.now();
+}
+
+// The explosion's frames due by now, each the strokes the game hands out.
+function explosionStrokes(now) {
+  if (!state().explosion) {
+    explosion.startedAt = null;
+    return [];
+  }
+  if (explosion.startedAt === null) [explosion.startedAt, explosion.shown] = [now, 0];
+  const strokes = [];
+  while (explosion.shown <= (now - explosion.startedAt) / explosion.frameMs && state().explosion) {
+    strokes.push(...json(module._zolbas_explosion_frame(elapsed())));
+    explosion.shown += 1;
+  }
+  return strokes;
+}
+
+// Frames run while the game has something to do; an idle game (the title, a
+// box waiting) sleeps until the player's next input wakes it.
+let framesRunning = false;
+
+function frame(now) {
+  module._zolbas_frame(elapsed());
+  const strokes = explosionStrokes(now);
+  sound.poll();
+  screens.paint(strokes);
+  collectTrace();
+  framesRunning = !state().idle;
+  if (framesRunning) requestAnimationFrame(frame);
+}
+
+function wake() {
+  collectTrace();
+  if (framesRunning || state().ended) return;
+  framesRunning = true;
+  requestAnimationFrame(frame);
+}
+
+// The first click or key press lets the page sound.
+function unlockSound() {
+  sound.unlock();
+}
+
+function onKey(event) {
+  unlockSound();
+  if (boxes.isOpen) return;
+  const code = virtualKeyCode(event);
+  if (code === null) return;
+  if (code !== 13 || document.activeElement === document.body) event.preventDefault();
+  module._zolbas_key(elapsed(), event.type === 'keydown' ? 1 : 0, code, event.repeat ? 1 : 0);
+  wake();
+}
+
+// Without the keyboard the page would never see a release: no key sticks.
+function onKeyboardLost() {
+  module._zolbas_keyboard_lost(elapsed());
+  wake();
+}
+
+async function start() {
+  const [created] = await Promise.all([
+    createZolbas({locateFile: (file) => new URL(file, base).href, printErr: (line) => console.warn(line)}),
+    sound.load(base),
+    document.fonts.load('16px "ＭＳ Ｐゴシック"'),
+    document.fonts.load('16px "ＭＳ Ｐ明朝"'),
+  ]);
+  module = created;
+  explosion.frameMs = module._zolbas_explosion_frame_ms();
+  screens = new Screens(document.getElementById('desktop'), game);
+  module.page = {
+    boxes,
+    sound,
+    screens,
+    runtimeError: (message) => {
+      framesRunning = false;
+      boxes.show({text: message, caption: 'ゾルバス', okCancel: false, warning: true});
+    },
+  };
+  document.getElementById('loading').remove();
+  window.addEventListener('keydown', onKey);
+  window.addEventListener('keyup', onKey);
+  window.addEventListener('pointerdown', unlockSound);
+  window.addEventListener('blur', onKeyboardLost);
+  startedAt = performance.now();
+  module._zolbas_start();
+  moments.ready = performance.now();
+  wake();
+}
+
+// For the page's tests and benchmarks: what happened, as the game tells it.
+window.zolbasPage = {
+  started: start(),
+  trace: () => traceLines.join('\n'),
+  script: () => text(module._zolbas_script()),
+  state,
+  scene: () => game.scene(),
+  soundUnlocked: () => sound.unlocked,
+  readyMs: () => moments.ready,
+  firstTickMs: () => moments.firstTick,
+};

@@ -1,0 +1,97 @@
+// Paints the play screen on a canvas from the game's scene, back to front,
+// at the screen's device pixels: labels as the scene describes them (back
+// colour, font, text colour, alignment, wrapped at word breaks and clipped),
+// pictures stretched to their place without smoothing, and the explosion's
+// strokes on a surface of their own behind them.
+import {cssFont, cssColour} from './looks.js';
+
+export class Painter {
+  constructor(canvas, size, back, sprites) {
+    this.canvas = canvas;
+    this.size = size;
+    this.back = back;
+    this.sprites = sprites;
+    this.scale = window.devicePixelRatio || 1;
+    canvas.style.width = `${size[0]}px`;
+    canvas.style.height = `${size[1]}px`;
+    canvas.width = Math.round(size[0] * this.scale);
+    canvas.height = Math.round(size[1] * this.scale);
+    this.surface = new OffscreenCanvas(canvas.width, canvas.height);
+    this.context = canvas.getContext('2d');
+  }
+
+  paint(scene) {
+    const c = this.context;
+    const s = this.scale;
+    c.setTransform(1, 0, 0, 1, 0, 0);
+    c.imageSmoothingEnabled = false;
+    c.fillStyle = cssColour(this.back);
+    c.fillRect(0, 0, this.canvas.width, this.canvas.height);
+    c.drawImage(this.surface, 0, 0);
+    for (const item of scene) {
+      const [left, top, width, height] = item.rect.map((v) => Math.round(v * s));
+      if (item.kind === 'label') {
+        this.label(item);
+      } else {
+        const sprite = item.kind === 'meteorite' ? this.sprites.meteorite : this.sprites.walkers[item.frame];
+        c.drawImage(sprite, left, top, width, height);
+      }
+    }
+  }
+
+  label(item) {
+    const c = this.context;
+    const [left, top, width, height] = item.rect;
+    c.save();
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    c.beginPath();
+    c.rect(left, top, width, height);
+    c.clip();
+    if (item.back) {
+      c.fillStyle = cssColour(item.back);
+      c.fillRect(left, top, width, height);
+    }
+    c.font = cssFont(item.font);
+    c.fillStyle = cssColour(item.colour);
+    c.textBaseline = 'top';
+    c.textAlign = item.centre ? 'center' : 'left';
+    const x = item.centre ? left + width / 2 : left;
+    const lineHeight = item.font.points * 4 / 3 * 1.2;
+    wrap(c, item.caption, width).forEach((line, i) => c.fillText(line, x, top + i * lineHeight));
+    c.restore();
+  }
+
+  // One frame of the explosion's strokes, one pixel wide, onto its surface.
+  strokes(strokes) {
+    const c = this.surface.getContext('2d');
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    c.lineWidth = 1;
+    for (const [isCircle, x1, y1, x2, y2, r, g, b] of strokes) {
+      c.strokeStyle = `rgb(${r},${g},${b})`;
+      c.beginPath();
+      if (isCircle) {
+        c.arc(x1, y1, x2, 0, 2 * Math.PI);
+      } else {
+        c.moveTo(x1, y1);
+        c.lineTo(x2, y2);
+      }
+      c.stroke();
+    }
+  }
+}
+
+// The caption's lines: words as long as they fit, a word longer than the
+// width on a line of its own.
+function wrap(context, caption, width) {
+  const lines = [];
+  let line = '';
+  for (const word of caption.split(/(?<= )/)) {
+    if (line && context.measureText(line + word).width > width) {
+      lines.push(line);
+      line = word;
+    } else {
+      line += word;
+    }
+  }
+  return [...lines, line];
+}
