@@ -26,3 +26,6 @@ if(ZOLBAS_WEB_DIST)
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_round.py ${ZOLBAS_WEB_DIST} $<TARGET_FILE:zolbas>)
   set_tests_properties(web_page_round PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endif()
+
+# The page's key translation across keyboard layouts, under node's runner.
+add_test(NAME web_keys COMMAND ${ZOLBAS_NODE} --test ${CMAKE_SOURCE_DIR}/web/tests/keys.test.mjs)
