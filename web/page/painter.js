@@ -17,7 +17,10 @@ export class Painter {
     canvas.width = Math.round(size[0] * this.scale);
     canvas.height = Math.round(size[1] * this.scale);
     this.surface = new OffscreenCanvas(canvas.width, canvas.height);
+    this.surfaceUsed = false;
     this.context = canvas.getContext('2d');
+    // Each label as last drawn: text costs far more to draw than to copy.
+    this.labels = new Map();
   }
 
   paint(scene) {
@@ -27,7 +30,7 @@ export class Painter {
     c.imageSmoothingEnabled = false;
     c.fillStyle = cssColour(this.back);
     c.fillRect(0, 0, this.canvas.width, this.canvas.height);
-    c.drawImage(this.surface, 0, 0);
+    if (this.surfaceUsed) c.drawImage(this.surface, 0, 0);
     for (const item of scene) {
       const [left, top, width, height] = item.rect.map((v) => Math.round(v * s));
       if (item.kind === 'label') {
@@ -40,30 +43,40 @@ export class Painter {
   }
 
   label(item) {
-    const c = this.context;
-    const [left, top, width, height] = item.rect;
-    c.save();
-    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
-    c.beginPath();
-    c.rect(left, top, width, height);
-    c.clip();
+    const [left, top] = item.rect.map((v) => Math.round(v * this.scale));
+    const key = JSON.stringify([item.caption, item.rect[2], item.rect[3], item.font, item.back, item.colour, item.centre]);
+    let drawn = this.labels.get(key);
+    if (!drawn) {
+      drawn = this.drawLabel(item);
+      if (this.labels.size > 64) this.labels.clear();
+      this.labels.set(key, drawn);
+    }
+    this.context.drawImage(drawn, left, top);
+  }
+
+  drawLabel(item) {
+    const [, , width, height] = item.rect;
+    const drawn = new OffscreenCanvas(Math.round(width * this.scale), Math.round(height * this.scale));
+    const c = drawn.getContext('2d');
+    c.scale(this.scale, this.scale);
     if (item.back) {
       c.fillStyle = cssColour(item.back);
-      c.fillRect(left, top, width, height);
+      c.fillRect(0, 0, width, height);
     }
     c.font = cssFont(item.font);
     c.fillStyle = cssColour(item.colour);
     c.textBaseline = 'top';
     c.textAlign = item.centre ? 'center' : 'left';
-    const x = item.centre ? left + width / 2 : left;
+    const x = item.centre ? width / 2 : 0;
     const lineHeight = item.font.points * 4 / 3 * 1.2;
-    wrap(c, item.caption, width).forEach((line, i) => c.fillText(line, x, top + i * lineHeight));
-    c.restore();
+    wrap(c, item.caption, width).forEach((line, i) => c.fillText(line, x, i * lineHeight));
+    return drawn;
   }
 
   // One frame of the explosion's strokes, one pixel wide, onto its surface.
   strokes(strokes) {
     const c = this.surface.getContext('2d');
+    this.surfaceUsed = true;
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     c.lineWidth = 1;
     for (const [isCircle, x1, y1, x2, y2, r, g, b] of strokes) {
