@@ -42,7 +42,7 @@ zolbas_node_test(zolbas_game_test
 file(GLOB play_tests CONFIGURE_DEPENDS ${tests}/play/*.cpp ${tests}/shell/*.cpp)
 zolbas_node_test(zolbas_play_test SOURCES ${play_tests} LIBRARIES zolbas_sim)
 zolbas_node_test(zolbas_pictures_test
-  SOURCES ${tests}/PicturesTest.cpp ${tests}/WalkerPicturesTest.cpp ${tests}/XpmReader.cpp ${tests}/XpmReaderTest.cpp
+  SOURCES ${tests}/PicturesTest.cpp ${tests}/WalkerPicturesTest.cpp ${tests}/XpmImageTest.cpp
   LIBRARIES zolbas_pictures)
 zolbas_node_test(zolbas_help_test
   SOURCES ${tests}/HelpDocumentTest.cpp ${tests}/RtfReaderDamageTest.cpp ${tests}/RtfReaderTest.cpp
