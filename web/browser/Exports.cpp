@@ -4,6 +4,7 @@
 // until the next call.
 #include "assets/HelpDocument.h"
 #include "assets/Pictures.h"
+#include "assets/XpmImage.h"
 #include "play/Key.h"
 #include "shell/RtfReader.h"
 #include "web/browser/PageJson.h"
@@ -81,16 +82,21 @@ EMSCRIPTEN_KEEPALIVE const char* zolbas_layout() { return give(zol::web::layoutJ
 
 EMSCRIPTEN_KEEPALIVE const char* zolbas_help_text() { return give(zol::readRtf(zol::helpDocumentRtf()).text); }
 
-// A picture's XPM text: 0 the meteorite, 1 the title icon, 2 + n walker frame n.
-EMSCRIPTEN_KEEPALIVE const char* zolbas_picture(int picture) {
-    const char* const* xpm = picture == 0   ? zol::meteoriteXpm()
-                             : picture == 1 ? zol::titleIconXpm()
-                                            : zol::walkerXpm(picture - 2);
-    std::string lines;
-    int width = 0, height = 0, colours = 0;
-    std::sscanf(xpm[0], "%d %d %d", &width, &height, &colours);
-    for (int i = 0; i < 1 + colours + height; ++i) lines += std::string(xpm[i]) + "\n";
-    return give(lines);
+// The pictures as the core decodes them: {"meteorite", "icon", "walkers"},
+// each {"width", "height", "argb"} with one 0xAARRGGBB number per pixel.
+EMSCRIPTEN_KEEPALIVE const char* zolbas_pictures() {
+    const auto picture = [](const char* const* xpm) {
+        const zol::XpmImage image = zol::readXpm(xpm);
+        std::string json = "{\"width\":" + std::to_string(image.widthPx) +
+                           ",\"height\":" + std::to_string(image.heightPx) + ",\"argb\":[";
+        for (std::size_t i = 0; i < image.argb.size(); ++i) json += (i ? "," : "") + std::to_string(image.argb[i]);
+        return json + "]}";
+    };
+    std::string walkers;
+    for (int frame = 0; frame < zol::kWalkerFrameCount; ++frame)
+        walkers += (frame ? "," : "") + picture(zol::walkerXpm(frame));
+    return give("{\"meteorite\":" + picture(zol::meteoriteXpm()) + ",\"icon\":" + picture(zol::titleIconXpm()) +
+                ",\"walkers\":[" + walkers + "]}");
 }
 
 EMSCRIPTEN_KEEPALIVE const char* zolbas_trace() { return give(page->takeTrace()); }

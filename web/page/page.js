@@ -24,7 +24,7 @@ const json = (pointer) => JSON.parse(text(pointer));
 // What the page offers the screens of the game.
 const game = {
   layout: () => json(module._zolbas_layout()),
-  picture: (number) => text(module._zolbas_picture(number)),
+  pictures: () => JSON.parse(text(module._zolbas_pictures())),
   helpText: () => text(module._zolbas_help_text()),
   scene: () => json(module._zolbas_play_scene()),
   button: (word) => {

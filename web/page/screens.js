@@ -4,7 +4,7 @@
 // and the play screen's canvas, which the painter paints from the scene.
 import {cssColour, cssFont} from './looks.js';
 import {Painter} from './painter.js';
-import {xpmCanvas} from './xpm.js';
+import {pictureCanvas} from './pictures.js';
 
 const TITLE = 0;
 const PLAY = 1;
@@ -19,10 +19,11 @@ export class Screens {
     this.windows = new Map();
     this.painter = null;
     this.dirty = false;
+    const pictures = game.pictures();
     this.sprites = {
-      meteorite: xpmCanvas(game.picture(0)),
-      icon: xpmCanvas(game.picture(1)),
-      walkers: [0, 1, 2, 3, 4, 5, 6].map((frame) => xpmCanvas(game.picture(2 + frame))),
+      meteorite: pictureCanvas(pictures.meteorite),
+      icon: pictureCanvas(pictures.icon),
+      walkers: pictures.walkers.map(pictureCanvas),
     };
   }
 
