@@ -5,6 +5,7 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
 # The game itself: rules, screens, score store and the platform interfaces.
 # No Qt here.
 add_library(zolbas_game STATIC
+  ${ZOLBAS_ROOT}/platform/BoxBookkeeping.cpp
   ${ZOLBAS_ROOT}/platform/PrintableText.cpp
   ${ZOLBAS_ROOT}/play/Banner.cpp
   ${ZOLBAS_ROOT}/play/Captions.cpp

@@ -36,7 +36,7 @@ int runWindowed(int, char**, const std::string& traceFile) {
     Trace trace(traceOut);
     SteadyClock clock;
     HandlerGuard guard([](const std::string& message) {
-        MessageBoxW(nullptr, win32::wide(message).c_str(), L"ゾルバス", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(nullptr, win32::wide(message).c_str(), win32::wide(BoxBookkeeping::kProgramCaption).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
         std::exit(1);
     });
     win32::Win32TimerService timers(clock, guard);

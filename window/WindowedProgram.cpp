@@ -63,7 +63,7 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
     });
     qt::QtClock clock;
     HandlerGuard guard([](const std::string& message) {
-        QMessageBox::critical(nullptr, QStringLiteral("ゾルバス"), QString::fromStdString(message));
+        QMessageBox::critical(nullptr, QString::fromUtf8(BoxBookkeeping::kProgramCaption), QString::fromStdString(message));
         std::exit(1);
     });
     qt::QtTimerService timers(clock, guard);

@@ -1,11 +1,5 @@
 #include "platform/qt/QtMessageBoxes.h"
 
-#include "platform/Clock.h"
-#include "platform/TimerHold.h"
-#include "shell/HandlerGuard.h"
-#include "trace/BoxEvents.h"
-#include "trace/Trace.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,50 +8,31 @@
 
 namespace zol::qt {
 
-namespace {
+bool QtMessageBoxes::isOpen() const { return bookkeeping_.anyOpen(); }
 
-constexpr const char* kWarningCaption = "ゾルバス";
-
-QMessageBox* makeBox(const QString& text, const QString& caption, QMessageBox::Icon icon,
-                     QMessageBox::StandardButtons buttons) {
-    auto* box = new QMessageBox(icon, caption, text, buttons, QApplication::activeWindow());
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->setDefaultButton(QMessageBox::Ok);
-    box->setEscapeButton(buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok);
-    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
-        cancel->setText(QString::fromUtf8(kCancelButtonText));
-    return box;
-}
-
-} // namespace
-
-bool QtMessageBoxes::isOpen() const { return hold_.boxOpen(); }
-
-void QtMessageBoxes::open(const MessageBox& request, std::function<void(int)> answered) {
-    const bool okCancel = request.buttons == BoxButtons::OkCancel;
-    QMessageBox* box = makeBox(QString::fromStdString(request.text), QString::fromStdString(request.caption),
-                               request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                               okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    hold_.boxOpened();
-    if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), request));
-    const BoxButtons buttons = request.buttons;
-    QObject::connect(box, &QMessageBox::finished, [this, box, buttons, answered = std::move(answered)](int) {
-        const int answer = boxAnswer(buttons, box->clickedButton() == box->button(QMessageBox::Ok));
-        if (trace_.enabled()) trace_.write(answerEvent(clock_.nowMs(), answer));
-        guard_.run([&] { answered(answer); });
-        hold_.boxClosed();
-    });
-    box->show();
+void QtMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+    show(bookkeeping_.request(box, std::move(answered)));
 }
 
 void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
-    QMessageBox* box = makeBox(QString::fromStdString(text), QString::fromUtf8(kWarningCaption),
-                               QMessageBox::Warning, QMessageBox::Ok);
-    hold_.boxOpened();
-    QObject::connect(box, &QMessageBox::finished, [this, then = std::move(then)](int) {
-        guard_.run(then);
-        hold_.boxClosed();
+    show(bookkeeping_.warning(text, std::move(then)));
+}
+
+void QtMessageBoxes::show(PendingBox pending) {
+    const MessageBox& request = pending.box;
+    const bool okCancel = request.buttons == BoxButtons::OkCancel;
+    auto* box = new QMessageBox(request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                                QString::fromStdString(request.caption), QString::fromStdString(request.text),
+                                okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
+        cancel->setText(QString::fromUtf8(kCancelButtonText));
+    QObject::connect(box, &QMessageBox::finished, [this, box, pending = std::move(pending)](int) mutable {
+        bookkeeping_.answer(std::move(pending), box->clickedButton() == box->button(QMessageBox::Ok));
     });
     box->show();
 }

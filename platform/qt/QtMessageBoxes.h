@@ -1,16 +1,10 @@
 #pragma once
 
+#include "platform/BoxBookkeeping.h"
 #include "platform/MessageBoxes.h"
 
 #include <functional>
 #include <string>
-
-namespace zol {
-class Clock;
-class HandlerGuard;
-class TimerHold;
-class Trace;
-}
 
 namespace zol::qt {
 
@@ -20,17 +14,16 @@ namespace zol::qt {
 class QtMessageBoxes : public MessageBoxes {
 public:
     QtMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-        : hold_(hold), guard_(guard), trace_(trace), clock_(clock) {}
+        : bookkeeping_(hold, guard, trace, clock) {}
 
     void open(const MessageBox& box, std::function<void(int)> answered) override;
     bool isOpen() const override;
     void warn(const std::string& text, std::function<void()> then) override;
 
 private:
-    TimerHold& hold_;
-    HandlerGuard& guard_;
-    Trace& trace_;
-    const Clock& clock_;
+    void show(PendingBox pending);
+
+    BoxBookkeeping bookkeeping_;
 };
 
 } // namespace zol::qt

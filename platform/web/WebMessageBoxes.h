@@ -1,16 +1,10 @@
 #pragma once
 
+#include "platform/BoxBookkeeping.h"
 #include "platform/MessageBoxes.h"
 
 #include <functional>
 #include <optional>
-
-namespace zol {
-class Clock;
-class HandlerGuard;
-class TimerHold;
-class Trace;
-}
 
 namespace zol::web {
 
@@ -22,7 +16,7 @@ namespace zol::web {
 class WebMessageBoxes : public MessageBoxes {
 public:
     WebMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-        : hold_(hold), guard_(guard), trace_(trace), clock_(clock) {}
+        : bookkeeping_(hold, guard, trace, clock) {}
 
     void open(const MessageBox& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return shown_.has_value(); }
@@ -34,18 +28,10 @@ public:
     void answered(bool okChosen);
 
 private:
-    struct Shown {
-        BoxButtons buttons;
-        bool traced;
-        std::function<void(int)> then;
-    };
-    void show(const MessageBox& box, Shown shown);
+    void show(PendingBox pending);
 
-    TimerHold& hold_;
-    HandlerGuard& guard_;
-    Trace& trace_;
-    const Clock& clock_;
-    std::optional<Shown> shown_;
+    BoxBookkeeping bookkeeping_;
+    std::optional<PendingBox> shown_;
 };
 
 } // namespace zol::web

@@ -129,7 +129,7 @@ mergeInto(LibraryManager.library, {
   },
 
   // A run-time error stopped the game: the page shows the message.
-  zolbas_page_runtime_error: function (message) {
-    Module.page.runtimeError(UTF8ToString(message));
+  zolbas_page_runtime_error: function (message, caption) {
+    Module.page.runtimeError(UTF8ToString(message), UTF8ToString(caption));
   },
 });

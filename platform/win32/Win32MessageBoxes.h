@@ -1,18 +1,12 @@
 #pragma once
 
+#include "platform/BoxBookkeeping.h"
 #include "platform/MessageBoxes.h"
 
 #include "platform/win32/Mailbox.h"
 
 #include <deque>
 #include <functional>
-
-namespace zol {
-class Clock;
-class HandlerGuard;
-class TimerHold;
-class Trace;
-}
 
 namespace zol::win32 {
 
@@ -31,19 +25,11 @@ public:
     void warn(const std::string& text, std::function<void()> then) override;
 
 private:
-    struct Pending {
-        MessageBox box;
-        std::function<void(int)> answered;
-        bool traced;  // the game's own boxes are events; warnings are not
-    };
     void showNext();
 
-    TimerHold& hold_;
-    HandlerGuard& guard_;
-    Trace& trace_;
-    const Clock& clock_;
+    BoxBookkeeping bookkeeping_;
     Mailbox mailbox_;
-    std::deque<Pending> pending_;
+    std::deque<PendingBox> pending_;
 };
 
 } // namespace zol::win32

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
-extern "C" void zolbas_page_runtime_error(const char* message);
+extern "C" void zolbas_page_runtime_error(const char* message, const char* caption);
 
 namespace zol::web {
 
@@ -24,7 +24,7 @@ constexpr int kGivenUp = -1;
 PageProgram::PageProgram()
     : traceFile_(open_memstream(&traceText_, &traceSize_)),
       trace_(traceFile_),
-      guard_([](const std::string& message) { zolbas_page_runtime_error(message.c_str()); }),
+      guard_([](const std::string& message) { zolbas_page_runtime_error(message.c_str(), BoxBookkeeping::kProgramCaption); }),
       game_(Services{clock_, timers_, boxes_, settings_, sound_, trace_, kAppPath}, guard_,
             [](FrontEnd&) { return std::make_unique<PageWindows>(); }),
       pacer_(

@@ -125,9 +125,9 @@ async function start() {
     boxes,
     sound,
     screens,
-    runtimeError: (message) => {
+    runtimeError: (message, caption) => {
       framesRunning = false;
-      boxes.show({text: message, caption: 'ゾルバス', okCancel: false, warning: true});
+      boxes.show({text: message, caption, okCancel: false, warning: true});
     },
   };
   document.getElementById('loading').remove();
