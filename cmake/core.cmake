@@ -7,6 +7,7 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_ROOT)
 add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/platform/BoxBookkeeping.cpp
   ${ZOLBAS_ROOT}/platform/PrintableText.cpp
+  ${ZOLBAS_ROOT}/platform/ScheduledTimers.cpp
   ${ZOLBAS_ROOT}/play/Banner.cpp
   ${ZOLBAS_ROOT}/play/Captions.cpp
   ${ZOLBAS_ROOT}/play/ExplosionShow.cpp
