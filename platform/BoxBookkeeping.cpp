@@ -10,7 +10,7 @@
 
 namespace zol {
 
-PendingBox BoxBookkeeping::request(const MessageBox& box, std::function<void(int)> answered) {
+PendingBox BoxBookkeeping::request(const BoxRequest& box, std::function<void(int)> answered) {
     hold_.boxOpened();
     if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), box));
     return {box, std::move(answered), true};
@@ -18,7 +18,7 @@ PendingBox BoxBookkeeping::request(const MessageBox& box, std::function<void(int
 
 PendingBox BoxBookkeeping::warning(const std::string& text, std::function<void()> then) {
     hold_.boxOpened();
-    return {MessageBox{text, kProgramCaption, BoxButtons::Ok, BoxIcon::Exclamation},
+    return {BoxRequest{text, kProgramCaption, BoxButtons::Ok, BoxIcon::Exclamation},
             [then = std::move(then)](int) { then(); }, false};
 }
 

@@ -13,7 +13,7 @@ class Trace;
 
 // A box asked for and not yet answered: what to show, and what runs after.
 struct PendingBox {
-    MessageBox box;
+    BoxRequest box;
     std::function<void(int)> answered;
     bool traced;  // the game's own boxes are events; warnings are not
 };
@@ -31,7 +31,7 @@ public:
     BoxBookkeeping(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
         : hold_(hold), guard_(guard), trace_(trace), clock_(clock) {}
 
-    PendingBox request(const MessageBox& box, std::function<void(int)> answered);
+    PendingBox request(const BoxRequest& box, std::function<void(int)> answered);
     PendingBox warning(const std::string& text, std::function<void()> then);
     // The box was closed, with OK chosen or not. The handler may ask for the
     // next box at once: `pending` is no longer used by then.

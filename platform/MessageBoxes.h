@@ -20,7 +20,7 @@ inline int boxAnswer(BoxButtons buttons, bool okChosen) {
     return okChosen || buttons == BoxButtons::Ok ? kAnswerOk : kAnswerCancel;
 }
 
-struct MessageBox {
+struct BoxRequest {
     std::string text;
     std::string caption;
     BoxButtons buttons = BoxButtons::Ok;
@@ -34,7 +34,7 @@ struct MessageBox {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual void open(const MessageBox& box, std::function<void(int answer)> answered) = 0;
+    virtual void open(const BoxRequest& box, std::function<void(int answer)> answered) = 0;
     virtual bool isOpen() const = 0;
     // Tells the player of a problem that the game survives, then continues.
     virtual void warn(const std::string& text, std::function<void()> then) = 0;

@@ -76,7 +76,7 @@ void PlayScreen::keyDown(Key key) {
     case Key::Down: keys_.down = true; break;
     case Key::Enter:
         keyboardLost();
-        platform_.boxes.open(MessageBox{kTimeOutText, kCaption, BoxButtons::Ok, BoxIcon::None}, [](int) {});
+        platform_.boxes.open(BoxRequest{kTimeOutText, kCaption, BoxButtons::Ok, BoxIcon::None}, [](int) {});
         break;
     case Key::GiveUp: giveUp(state_); break;
     case Key::Other: break;
@@ -132,7 +132,7 @@ void PlayScreen::onGameOverTimer() {
 
 void PlayScreen::askPlayAgain() {
     keyboardLost();
-    const MessageBox box{kScoreText + numberText(state_.score) + kAgainText, kGameOverCaption, BoxButtons::OkCancel,
+    const BoxRequest box{kScoreText + numberText(state_.score) + kAgainText, kGameOverCaption, BoxButtons::OkCancel,
                          BoxIcon::Exclamation};
     platform_.boxes.open(box, [this](int answer) {
         if (answer == kAnswerOk) {

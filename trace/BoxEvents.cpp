@@ -4,7 +4,7 @@
 
 namespace zol {
 
-std::string msgboxEvent(std::int64_t t, const MessageBox& box) {
+std::string msgboxEvent(std::int64_t t, const BoxRequest& box) {
     return JsonLine("msgbox", t)
         .field("text", box.text)
         .field("caption", box.caption)

@@ -10,7 +10,7 @@ namespace zol::qt {
 
 bool QtMessageBoxes::isOpen() const { return bookkeeping_.anyOpen(); }
 
-void QtMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+void QtMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
     show(bookkeeping_.request(box, std::move(answered)));
 }
 
@@ -19,7 +19,7 @@ void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
 }
 
 void QtMessageBoxes::show(PendingBox pending) {
-    const MessageBox& request = pending.box;
+    const BoxRequest& request = pending.box;
     const bool okCancel = request.buttons == BoxButtons::OkCancel;
     auto* box = new QMessageBox(request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                 QString::fromStdString(request.caption), QString::fromStdString(request.text),

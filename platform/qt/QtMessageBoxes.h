@@ -16,7 +16,7 @@ public:
     QtMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
         : bookkeeping_(hold, guard, trace, clock) {}
 
-    void open(const MessageBox& box, std::function<void(int)> answered) override;
+    void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override;
     void warn(const std::string& text, std::function<void()> then) override;
 

@@ -9,7 +9,7 @@
 
 namespace zol::sim {
 
-void SimMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+void SimMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
     open_ = true;
     hold_.boxOpened();
     buttons_ = box.buttons;

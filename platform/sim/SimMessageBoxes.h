@@ -19,7 +19,7 @@ class SimMessageBoxes : public MessageBoxes {
 public:
     SimMessageBoxes(TimerHold& hold, Trace& trace, const Clock& clock) : hold_(hold), trace_(trace), clock_(clock) {}
 
-    void open(const MessageBox& box, std::function<void(int)> answered) override;
+    void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return open_; }
     void warn(const std::string& text, std::function<void()> then) override;
 

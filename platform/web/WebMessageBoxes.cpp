@@ -7,13 +7,13 @@ extern "C" void zolbas_box_show(const char* text, const char* caption, int okCan
 namespace zol::web {
 
 void WebMessageBoxes::show(PendingBox pending) {
-    const MessageBox& box = pending.box;
+    const BoxRequest& box = pending.box;
     zolbas_box_show(box.text.c_str(), box.caption.c_str(), box.buttons == BoxButtons::OkCancel,
                     box.icon == BoxIcon::Exclamation);
     shown_ = std::move(pending);
 }
 
-void WebMessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+void WebMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
     show(bookkeeping_.request(box, std::move(answered)));
 }
 

@@ -18,7 +18,7 @@ public:
     WebMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
         : bookkeeping_(hold, guard, trace, clock) {}
 
-    void open(const MessageBox& box, std::function<void(int)> answered) override;
+    void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return shown_.has_value(); }
     void warn(const std::string& text, std::function<void()> then) override;
 

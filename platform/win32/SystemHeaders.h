@@ -1,10 +1,9 @@
 #pragma once
 
-// The Windows API, included once for the whole front end. Its MessageBox
-// macro would rename the game's own MessageBox; the code calls
-// MessageBoxW by name instead.
+// The Windows API, included once for the whole front end. The code calls
+// the wide functions by name (MessageBoxW), so the narrow/wide macros are
+// not needed.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #include <windows.h>
-#undef MessageBox

@@ -6,7 +6,7 @@ namespace zol::win32 {
 
 namespace {
 
-UINT styleOf(const MessageBox& box) {
+UINT styleOf(const BoxRequest& box) {
     UINT style = MB_TASKMODAL | MB_SETFOREGROUND;
     style |= box.buttons == BoxButtons::OkCancel ? MB_OKCANCEL : MB_OK;
     if (box.icon == BoxIcon::Exclamation) style |= MB_ICONEXCLAMATION;
@@ -20,7 +20,7 @@ Win32MessageBoxes::Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace
 
 bool Win32MessageBoxes::isOpen() const { return bookkeeping_.anyOpen(); }
 
-void Win32MessageBoxes::open(const MessageBox& box, std::function<void(int)> answered) {
+void Win32MessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
     pending_.push_back(bookkeeping_.request(box, std::move(answered)));
     mailbox_.post();
 }

@@ -20,7 +20,7 @@ public:
     Win32MessageBoxes(const Win32MessageBoxes&) = delete;
     Win32MessageBoxes& operator=(const Win32MessageBoxes&) = delete;
 
-    void open(const MessageBox& box, std::function<void(int)> answered) override;
+    void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override;
     void warn(const std::string& text, std::function<void()> then) override;
 

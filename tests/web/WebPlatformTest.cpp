@@ -96,7 +96,7 @@ TEST_F(WebPlatform, ABoxIsTracedAndHoldsUntilThePageAnswers) {
     Trace traced(log.file());
     WebMessageBoxes boxes(hold, guard, traced, clock);
     int answer = 0;
-    boxes.open(MessageBox{"得点-0点  もう一回やる？", "ゲームオーバー", BoxButtons::OkCancel, BoxIcon::Exclamation},
+    boxes.open(BoxRequest{"得点-0点  もう一回やる？", "ゲームオーバー", BoxButtons::OkCancel, BoxIcon::Exclamation},
                [&](int value) { answer = value; });
     EXPECT_TRUE(boxes.isOpen());
     EXPECT_TRUE(hold.held());
@@ -116,7 +116,7 @@ TEST_F(WebPlatform, AnOkOnlyBoxAnswersOkHoweverItIsClosedAndAWarningIsNotTraced)
     Trace traced(log.file());
     WebMessageBoxes boxes(hold, guard, traced, clock);
     int answer = 0;
-    boxes.open(MessageBox{"タイム！！", "ゾルバス", BoxButtons::Ok, BoxIcon::None}, [&](int value) { answer = value; });
+    boxes.open(BoxRequest{"タイム！！", "ゾルバス", BoxButtons::Ok, BoxIcon::None}, [&](int value) { answer = value; });
     boxes.answered(false);
     EXPECT_EQ(answer, kAnswerOk);
 

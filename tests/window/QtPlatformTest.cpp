@@ -91,7 +91,7 @@ struct BoxRun {
     std::vector<int> answers;
 
     QMessageBox* open(BoxButtons buttons) {
-        boxes.open(MessageBox{"text", "caption", buttons, BoxIcon::None}, [this](int a) { answers.push_back(a); });
+        boxes.open(BoxRequest{"text", "caption", buttons, BoxIcon::None}, [this](int a) { answers.push_back(a); });
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
         return nullptr;
