@@ -1,11 +1,14 @@
 #include "assets/XpmImage.h"
 
+#include "assets/XpmWords.h"
+
 #include <cctype>
+#include <charconv>
 #include <cstddef>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace zol {
@@ -38,7 +41,9 @@ std::uint32_t parseColour(const std::string& value) {
       throw malformed("colour '" + value + "' has non-hex digits");
     }
   }
-  return kOpaqueAlpha | static_cast<std::uint32_t>(std::stoul(value.substr(1), nullptr, 16));
+  std::uint32_t rgb = 0;
+  std::from_chars(value.data() + 1, value.data() + value.size(), rgb, 16);  // six hex digits, checked above
+  return kOpaqueAlpha | rgb;
 }
 
 }  // namespace
@@ -55,8 +60,9 @@ XpmImage readXpm(const char* const* xpm) {
   }
   XpmImage image;
   int charsPerPixel = 0;
-  std::istringstream header(xpm[0]);
-  if (!(header >> image.widthPx >> image.heightPx >> image.colourCount >> charsPerPixel) ||
+  std::string_view header(xpm[0]);
+  if (!readXpmNumber(header, image.widthPx) || !readXpmNumber(header, image.heightPx) ||
+      !readXpmNumber(header, image.colourCount) || !readXpmNumber(header, charsPerPixel) ||
       image.widthPx <= 0 || image.heightPx <= 0 || image.colourCount <= 0 || charsPerPixel <= 0) {
     throw malformed(std::string("bad header '") + xpm[0] + "'");
   }
@@ -67,10 +73,10 @@ XpmImage readXpm(const char* const* xpm) {
       throw malformed("short colour line");
     }
     const std::string key = line.substr(0, static_cast<std::size_t>(charsPerPixel));
-    std::istringstream rest(line.substr(key.size()));
-    std::string kind;
-    std::string value;
-    if (!(rest >> kind >> value) || kind != "c") {
+    std::string_view rest = std::string_view(line).substr(key.size());
+    const std::string_view kind = readXpmWord(rest);
+    const std::string value(readXpmWord(rest));
+    if (kind != "c" || value.empty()) {
       throw malformed("colour line '" + line + "' has no c value");
     }
     if (!colours.emplace(key, parseColour(value)).second) {

@@ -22,6 +22,7 @@ add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/play/Scoring.cpp
   ${ZOLBAS_ROOT}/play/SoundCues.cpp
   ${ZOLBAS_ROOT}/play/Walkers.cpp
+  ${ZOLBAS_ROOT}/runtime/DecimalRounding.cpp
   ${ZOLBAS_ROOT}/runtime/MediaPlayer.cpp
   ${ZOLBAS_ROOT}/runtime/NumberText.cpp
   ${ZOLBAS_ROOT}/runtime/Rounding.cpp

@@ -5,6 +5,7 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_PICTURES_ROOT)
 add_library(zolbas_pictures STATIC
   ${ZOLBAS_PICTURES_ROOT}/assets/Pictures.cpp
   ${ZOLBAS_PICTURES_ROOT}/assets/XpmImage.cpp
+  ${ZOLBAS_PICTURES_ROOT}/assets/XpmWords.cpp
 )
 target_include_directories(zolbas_pictures PUBLIC ${ZOLBAS_PICTURES_ROOT})
 

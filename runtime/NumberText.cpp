@@ -1,8 +1,8 @@
 #include "runtime/NumberText.h"
 
-#include <cmath>
-#include <locale>
-#include <sstream>
+#include "runtime/DecimalRounding.h"
+
+#include <limits>
 #include <string>
 
 namespace zol {
@@ -20,32 +20,33 @@ std::optional<std::int32_t> parseStoredInteger(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
 
-    // Check the shape first: sign, digits, and a fraction of digits. The
-    // conversion alone would also take exponents, and some libraries "inf".
+    // Check the shape: sign, digits, and a fraction of digits; no exponent,
+    // no "inf", and "." as the decimal point whatever the locale says.
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) ++i;
+    const std::size_t wholeStart = i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+    const std::string_view whole = text.substr(wholeStart, i - wholeStart);
+    std::string_view fraction;
     if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+        const std::size_t fractionStart = ++i;
+        while (i < text.size() && isDigit(text[i])) ++i;
+        fraction = text.substr(fractionStart, i - fractionStart);
     }
-    if (digits == 0 || i != text.size()) return std::nullopt;
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+    if (i != text.size()) return std::nullopt;
 
-    // Long digit strings are out of range anyway; they are refused before
-    // the conversion so that it never sees an unbounded input.
+    // Long digit strings are out of range anyway; refusing them bounds the work.
     if (text.size() > 64) return std::nullopt;
-    // The classic locale reads "." as the decimal point whatever the
-    // process's locale says (a windowed program takes the user's); strtod
-    // would not. It rounds to the nearest double just as strtod does.
-    std::istringstream in{std::string(text)};
-    in.imbue(std::locale::classic());
-    double value = 0;
-    in >> value;
-    if (!in) return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
+    const auto magnitude = nearestWholeOfDecimal(whole, fraction);
+    if (!magnitude) return std::nullopt;
+    const auto signedMagnitude = static_cast<std::int64_t>(*magnitude);
+    const std::int64_t value = negative ? -signedMagnitude : signedMagnitude;
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
 }
 
 } // namespace zol

@@ -9,12 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <locale>
 #include <stdexcept>
 #include <optional>
+#include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 using namespace zol;
 
@@ -94,6 +98,82 @@ TEST(StoredNumbers, AnythingElseIsRefused) {
         EXPECT_FALSE(parseStoredInteger(text).has_value()) << '"' << text << '"';
     }
     EXPECT_FALSE(parseStoredInteger(std::string("12\0", 3)).has_value());
+}
+
+namespace {
+
+// The conversion as a stream in the classic locale makes it: the nearest
+// double first, then the whole number nearest to that, a half to the even one.
+std::optional<std::int32_t> readThroughAClassicStream(const std::string& text) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    const double rounded = std::nearbyint(value);
+    if (!in || !(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
+}
+
+// 2^-bits written out in its `bits` decimal places: 5^bits, zeros in front.
+std::string binaryStepDecimals(int bits) {
+    std::string digits = "1";
+    for (int i = 0; i < bits; ++i) {
+        int carry = 0;
+        for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
+            const int product = (*d - '0') * 5 + carry;
+            *d = static_cast<char>('0' + product % 10);
+            carry = product / 10;
+        }
+        if (carry != 0) digits.insert(digits.begin(), static_cast<char>('0' + carry));
+    }
+    return std::string(static_cast<std::size_t>(bits) - digits.size(), '0') + digits;
+}
+
+} // namespace
+
+TEST(StoredNumbers, FractionsRoundAsTheNearestDoubleWouldThenToEven) {
+    std::vector<std::string> texts;
+    // Fractions at, just inside and just outside half a double's step from
+    // one half, for whole parts in every binary order around the range.
+    for (const std::string whole : {"", "0", "1", "2", "3", "6", "7", "1023", "1024", "65535", "8388607", "2147483646",
+                                    "2147483647", "2147483648", "4294967295", "8589934591", "9999999999"}) {
+        texts.push_back(whole + ".5");
+        for (int bits = 18; bits <= 56; ++bits) {
+            const std::string step = binaryStepDecimals(bits);
+            std::string above = "5" + step.substr(1);
+            std::string below = "4";
+            for (std::size_t i = 1; i < step.size(); ++i) below += static_cast<char>('9' - step[i] + '0');
+            below.back() = static_cast<char>(below.back() + 1);  // 10 - 5 in the last place, not 9 - 5
+            for (const std::string& fraction : {above, below}) {
+                std::string lessByOne = fraction;
+                lessByOne.back() = static_cast<char>(lessByOne.back() - 1);
+                for (const std::string& near : {fraction, fraction + "1", lessByOne, fraction.substr(0, fraction.size() - 1)}) {
+                    texts.push_back(whole + "." + near);
+                }
+            }
+        }
+    }
+    // Random digits, long and short, with leading zeros and halves.
+    std::mt19937 random(20260);
+    const auto digits = [&random](std::size_t count, const char* lead) {
+        std::string text = lead;
+        while (text.size() < count) text += static_cast<char>('0' + random() % 10);
+        return text.substr(0, count);
+    };
+    const char* const fractionLeads[] = {"", "5", "50000000000000", "4999999999999999", "5000000000000000000001"};
+    for (int i = 0; i < 5000; ++i) {
+        const std::string whole = digits(random() % 13, random() % 4 == 0 ? "000" : "");
+        const std::size_t room = 62 - whole.size();
+        std::string text = whole + "." + digits(random() % (room + 1), fractionLeads[random() % 5]);
+        if (text == ".") text = "0.";
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        if (text.size() >= 64) continue;  // too long to be read at all, and far from any relevant step
+        for (const char* sign : {"", "-", "+"}) {
+            EXPECT_EQ(parseStoredInteger(sign + text), readThroughAClassicStream(sign + text)) << sign + text;
+        }
+    }
 }
 
 TEST(StoredNumbers, TheValueIsTheSameInALocaleWithADecimalComma) {

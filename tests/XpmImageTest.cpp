@@ -36,6 +36,18 @@ TEST(XpmReader, ReadsPicturesWithTwoCharactersPerPixel) {
   EXPECT_FALSE(image.opaqueAt(1, 0));
 }
 
+TEST(XpmReader, TakesTabsAsSeparatorsAndSkipsAHotSpotAfterTheHeader) {
+  const char* const xpm[] = {"1\t1  1 1 0 0", "a\tc\t#00FF00\t", "a"};
+  EXPECT_EQ(readXpm(xpm).at(0, 0), 0xFF00FF00u);
+}
+
+TEST(XpmReader, RejectsAColourLineWithoutACValue) {
+  const char* const noValue[] = {"1 1 1 1", "a c ", "a"};
+  const char* const otherKind[] = {"1 1 1 1", "a m #000000", "a"};
+  EXPECT_THROW(readXpm(noValue), std::runtime_error);
+  EXPECT_THROW(readXpm(otherKind), std::runtime_error);
+}
+
 TEST(XpmReader, RejectsARowOfTheWrongLength) {
   const char* const xpm[] = {"3 1 1 1", "a c #000000", "aa"};
   EXPECT_THROW(readXpm(xpm), std::runtime_error);
@@ -55,8 +67,12 @@ TEST(XpmReader, RejectsAColourThatIsNotHexRgbOrNone) {
 
 TEST(XpmReader, RejectsAMissingOrBrokenHeader) {
   const char* const broken[] = {"32 x 1 1", "a c #000000"};
+  const char* const threeNumbers[] = {"1 1 1", "a c #000000", "a"};
+  const char* const tooBig[] = {"1 1 1 99999999999", "a c #000000", "a"};
   EXPECT_THROW(readXpm(nullptr), std::runtime_error);
   EXPECT_THROW(readXpm(broken), std::runtime_error);
+  EXPECT_THROW(readXpm(threeNumbers), std::runtime_error);
+  EXPECT_THROW(readXpm(tooBig), std::runtime_error);
 }
 
 }  // namespace
