@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Measures the page in headless Chromium: a cold load to the first tick,
 the sizes of what it downloads, and the processor time of a game in play
-against an empty page that moves one sprite on a canvas, in the same run.
+against an empty page that moves one sprite on a canvas, and against the
+same page playing the game's tune in a loop (the floor: what any page with
+a moving picture and this music costs), in the same run.
 
 usage: bench/web_page.py DIST_FOLDER [SECONDS]
 """
 import gzip
 import os
 import pathlib
+import shutil
 import sys
+import tempfile
 import threading
 import time
 
@@ -27,6 +31,18 @@ let x = 0;
 function frame() { c.fillStyle = '#ff8000'; c.fillRect(0, 0, 577, 409);
   c.drawImage(sprite, x, 180); x = (x + 2) % 577; requestAnimationFrame(frame); }
 requestAnimationFrame(frame);
+</script>"""
+
+# The floor: the same page, and from the first key press the game's tune
+# looping through Web Audio, as the game plays it.
+FLOOR_PAGE = EMPTY_PAGE + """<script>
+window.addEventListener('keydown', async () => {
+  const audio = new AudioContext();
+  const tune = await audio.decodeAudioData(await (await fetch('music1.ogg')).arrayBuffer());
+  const source = audio.createBufferSource();
+  source.buffer = tune; source.loop = true; source.connect(audio.destination); source.start();
+  window.tunePlaying = true;
+}, {once: true});
 </script>"""
 
 
@@ -85,14 +101,22 @@ def sizes(dist):
 PLAY = "[...document.querySelectorAll('.client button')].find(b => b.textContent === 'Ｐｌａｙ').click()"
 
 
+def serving(folder):
+    httpd = serve.server(folder)
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+    return httpd, f"http://127.0.0.1:{httpd.server_port}/"
+
+
 def main():
     if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
     dist = sys.argv[1]
     seconds = float(sys.argv[2]) if len(sys.argv) == 3 else 10
-    httpd = serve.server(dist)
-    threading.Thread(target=httpd.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{httpd.server_port}/"
+    floor_folder = tempfile.mkdtemp(prefix="zolbas-floor-")
+    (pathlib.Path(floor_folder) / "index.html").write_text(FLOOR_PAGE)
+    shutil.copy(pathlib.Path(dist) / "music1.ogg", floor_folder)
+    httpd, url = serving(dist)
+    floor_httpd, floor_url = serving(floor_folder)
     try:
         with devtools.Chromium() as chromium:
             chromium.open_page(url)
@@ -115,16 +139,27 @@ def main():
             chromium.open_page("data:text/html," + EMPTY_PAGE)
             chromium.wait_for("document.readyState === 'complete'")
             empty = share_of_a_core(chromium, seconds)
+
+            chromium.close_page()
+            chromium.open_page(floor_url)
+            chromium.wait_for("document.readyState === 'complete'")
+            chromium.key("keyDown", "a", "KeyA", 65, "a")
+            chromium.wait_for("window.tunePlaying")
+            floor = share_of_a_core(chromium, seconds)
     finally:
-        httpd.shutdown()
-        httpd.server_close()
+        for server in (httpd, floor_httpd):
+            server.shutdown()
+            server.server_close()
+        shutil.rmtree(floor_folder)
     print(f"navigation to the title running:  {ready:7.0f} ms (cold profile)")
     print(f"navigation to the first tick:     {first_tick:7.0f} ms (Ｐｌａｙ as soon as the title runs)")
     print(f"CPU, the page on its title:       {title * 100:5.1f} % of a core")
     print(f"CPU, a game in play (Down held):  {playing * 100:5.1f} % of a core")
     print(f"CPU, one sprite on a canvas:      {empty * 100:5.1f} % of a core")
-    if empty > 0:
-        print(f"ratio:                            {playing / empty:5.1f}")
+    print(f"CPU, the sprite and the tune:     {floor * 100:5.1f} % of a core (the floor)")
+    if empty > 0 and floor > 0:
+        print(f"ratio to the sprite alone:        {playing / empty:5.1f}")
+        print(f"ratio to the floor:               {playing / floor:5.1f}")
     print("\n".join(sizes(dist)))
 
 

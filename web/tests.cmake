@@ -56,3 +56,6 @@ zolbas_node_test(zolbas_web_platform_test
   SOURCES ${tests}/web/WebPlatformTest.cpp ${tests}/play/EventLog.cpp
   LIBRARIES zolbas_web_platform zolbas_sim
   PRE_JS ${tests}/web/stand-in-page.js)
+# Its emscripten_run_script_string() frees the script's text with _free,
+# which newer emscripten (Debian 13's) no longer exports unasked.
+target_link_options(zolbas_web_platform_test PRIVATE "SHELL:-s EXPORTED_FUNCTIONS=['_main','_free']")
