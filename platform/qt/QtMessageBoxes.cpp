@@ -10,16 +10,9 @@ namespace zol::qt {
 
 bool QtMessageBoxes::isOpen() const { return bookkeeping_.anyOpen(); }
 
-void QtMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
-    show(bookkeeping_.request(box, std::move(answered)));
-}
+namespace {
 
-void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
-    show(bookkeeping_.warning(text, std::move(then)));
-}
-
-void QtMessageBoxes::show(PendingBox pending) {
-    const BoxRequest& request = pending.box;
+QMessageBox* makeBox(const BoxRequest& request) {
     const bool okCancel = request.buttons == BoxButtons::OkCancel;
     auto* box = new QMessageBox(request.icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                                 QString::fromStdString(request.caption), QString::fromStdString(request.text),
@@ -31,6 +24,25 @@ void QtMessageBoxes::show(PendingBox pending) {
     box->setEscapeButton(okCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
         cancel->setText(QString::fromUtf8(kCancelButtonText));
+    return box;
+}
+
+} // namespace
+
+// The box is made before the request is traced: whoever reads the trace
+// finds the box about to show, not still being built.
+void QtMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answered) {
+    QMessageBox* shown = makeBox(box);
+    show(shown, bookkeeping_.request(box, std::move(answered)));
+}
+
+void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
+    PendingBox pending = bookkeeping_.warning(text, std::move(then));
+    QMessageBox* shown = makeBox(pending.box);
+    show(shown, std::move(pending));
+}
+
+void QtMessageBoxes::show(QMessageBox* box, PendingBox pending) {
     QObject::connect(box, &QMessageBox::finished, [this, box, pending = std::move(pending)](int) mutable {
         bookkeeping_.answer(std::move(pending), box->clickedButton() == box->button(QMessageBox::Ok));
     });

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+class QMessageBox;
+
 namespace zol::qt {
 
 // Application-modal message boxes that do not run a nested event loop: the
@@ -21,7 +23,7 @@ public:
     void warn(const std::string& text, std::function<void()> then) override;
 
 private:
-    void show(PendingBox pending);
+    void show(QMessageBox* box, PendingBox pending);
 
     BoxBookkeeping bookkeeping_;
 };

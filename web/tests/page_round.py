@@ -118,6 +118,15 @@ class Page:
             f" return [...c.getContext('2d').getImageData(Math.floor({x} * s), Math.floor({y} * s), 1, 1).data]"
             ".slice(0, 3); })()".replace("PLAY_WIDTH", str(PLAY_SIZE[0])))
 
+    def painted_pixel(self, x, y, expected, timeout=5.0):
+        """The canvas's colour at (x, y) once it reads `expected`, or as it
+        reads after `timeout`: a new canvas is painted at the page's next
+        frame, not at once."""
+        deadline = time.monotonic() + timeout
+        while (value := self.pixel(x, y)) != expected and time.monotonic() < deadline:
+            time.sleep(0.05)
+        return value
+
     def storage(self, name):
         return self.chromium.evaluate(f"localStorage.getItem({json.dumps(name)})")
 
@@ -226,7 +235,8 @@ def storage_that_refuses_writes(chromium, url):
     chromium.wait_for("document.querySelector('.client canvas')")
     size = chromium.evaluate("(() => { const c = document.querySelector('.client canvas'); return [c.width, c.height]; })()")
     check(size == [2 * PLAY_SIZE[0], 2 * PLAY_SIZE[1]], f"at twice the device pixels the canvas has {size}")
-    check(page.pixel(*BAND_POINT) == GROUND_BAND, f"at 2x the ground band reads {page.pixel(*BAND_POINT)}")
+    band = page.painted_pixel(*BAND_POINT, GROUND_BAND)
+    check(band == GROUND_BAND, f"at 2x the ground band reads {band}")
     page.tap("e", "KeyE", 69, "e")
     caption, text = page.wait_for_box()
     check(caption == "ゾルバス" and text.startswith("ベストスコアを保存できませんでした。") and "QuotaExceededError" in text,
