@@ -20,27 +20,31 @@ export class Sound {
     this.opened = new Map();
     this.cue = null;
     this.round = null;
+    // The tune's file the game asked to play before it was decoded.
+    this.tuneWaiting = null;
   }
 
-  // Fetches and decodes every sound, so that no cue waits for the network.
-  // A sound no file of which decodes stays silent; the game goes on.
+  // Fetches the sounds' descriptions, then fetches and decodes every sound
+  // in the background: the title needs none, and a minute of tune takes
+  // the better part of a second to decode. A cue asked for before its file
+  // is ready stays silent, like one that decodes nowhere; a tune asked for
+  // starts as soon as it is ready. The game goes on either way.
   async load(base) {
     const json = async (name) => (await fetch(new URL(name, base))).json();
     [this.files, this.tune] = await Promise.all([json('sounds.json'), json('tune.json')]);
     this.context = new AudioContext();
-    await Promise.all(
-      Object.entries(this.files).map(async ([name, alternatives]) => {
-        for (const file of alternatives) {
-          try {
-            const bytes = await (await fetch(new URL(file, base))).arrayBuffer();
-            this.buffers.set(name, await this.context.decodeAudioData(bytes));
-            return;
-          } catch (e) {
-            console.warn(`ゾルバス: ${file} does not play here`);
-          }
+    Object.entries(this.files).forEach(async ([name, alternatives]) => {
+      for (const file of alternatives) {
+        try {
+          const bytes = await (await fetch(new URL(file, base))).arrayBuffer();
+          this.buffers.set(name, await this.context.decodeAudioData(bytes));
+          if (this.tuneWaiting === name && this.opened.get(Sound.TUNE) === name) this.play(Sound.TUNE);
+          return;
+        } catch (e) {
+          console.warn(`ゾルバス: ${file} does not play here`);
         }
-      }),
-    );
+      }
+    });
     if (this.sounding.size === 0) await this.context.suspend();
   }
 
@@ -78,6 +82,7 @@ export class Sound {
 
   play(channel) {
     const buffer = this.buffers.get(this.opened.get(channel));
+    if (channel === Sound.TUNE) this.tuneWaiting = buffer ? null : this.opened.get(channel);
     if (!buffer) return;
     const source = this.context.createBufferSource();
     source.buffer = buffer;
@@ -100,6 +105,7 @@ export class Sound {
       this.stopCue();
       return;
     }
+    this.tuneWaiting = null;
     if (!this.round) return;
     if (this.inLastMoments()) {
       this.round.closing = true;
