@@ -28,8 +28,9 @@ for _ in $(seq 50); do grep -q '"load"' "$work/trace.jsonl" 2>/dev/null && break
 sleep 0.5
 xdotool key Return
 sleep 1
-# The tune is rendered ahead once, at the start of the first game.
-[ "$SDL_AUDIODRIVER" = none ] || wait_for_rendering "$pid"
+# The tune is rendered ahead once, at the start of the first game; the
+# Windows build, run by another command, plays it through MCI instead.
+[ "$SDL_AUDIODRIVER" = none ] || [ -n "${ZOLBAS_COMMAND:-}" ] || wait_for_rendering "$pid"
 [ "$mode" = down ] && xdotool keydown Down
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 server=$(pgrep -n -x wineserver64 || pgrep -n -x wineserver || echo "$pid")
