@@ -4,10 +4,11 @@
 
 # use_own_display "$@": with no display, runs the calling script again under
 # a virtual X server of its own. A display number of its own: other virtual
-# X servers come and go.
+# X servers come and go. Without -noreset the server resets when its last
+# client goes, and a program started at that moment cannot connect.
 use_own_display() {
   if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
   fi
 }
 
