@@ -15,21 +15,10 @@ export LC_ALL=C.UTF-8   # the game's window titles are Japanese
 build=$(cd "${1:?build folder}" && pwd)
 seconds=${2:-10}
 rounds=${3:-3}
-if [ -z "${DISPLAY:-}" ]; then
-  # A display number of its own: other virtual X servers come and go.
-  exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-work=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-mkdir -p "$XDG_CONFIG_HOME"
-
-# The game without its tune: the same program in a folder of its own.
-mkdir "$work/no-tune"
-cp "$build/zolbas" "$build/snd.wav" "$build/lvup.wav" "$work/no-tune/"
-
 source "$(dirname "$0")/lib.sh"
+use_own_display "$@"
+use_scratch_folder
+copy_without_tune "$build" "$work/no-tune"
 
 # measure LABEL PID...: the processor time of the processes over $seconds,
 # in % of one core, appended to results; per-thread shares to threads.

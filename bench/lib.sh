@@ -1,5 +1,34 @@
 # Helpers of the benchmarks that play the windowed game under a virtual X
-# server: they need $work (a scratch folder) and a display.
+# server. Most need $work (a scratch folder, see use_scratch_folder) and a
+# display (see use_own_display).
+
+# use_own_display "$@": with no display, runs the calling script again under
+# a virtual X server of its own. A display number of its own: other virtual
+# X servers come and go. Without -noreset the server resets when its last
+# client goes, and a program started at that moment cannot connect.
+use_own_display() {
+  if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
+  fi
+}
+
+# A scratch folder in $work, removed on exit with every process listed in
+# $pids; the game's settings go in it, and its sound to SDL's dummy device
+# unless SDL_AUDIODRIVER says otherwise.
+use_scratch_folder() {
+  work=$(mktemp -d)
+  pids=()
+  trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+  export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+  mkdir -p "$XDG_CONFIG_HOME"
+}
+
+# copy_without_tune BUILD FOLDER: the game in a folder of its own, with its
+# cues and no music1.mid.
+copy_without_tune() {
+  mkdir "$2"
+  cp "$1/zolbas" "$1/snd.wav" "$1/lvup.wav" "$2/"
+}
 
 # "thread-id thread-name nanoseconds" for every thread of the processes.
 threads() {

@@ -10,16 +10,9 @@ set -euo pipefail
 export LC_ALL=C.UTF-8   # the game's window titles are Japanese
 build=$(cd "${1:?build folder}" && pwd)
 games=5
-if [ -z "${DISPLAY:-}" ]; then
-  # A display number of its own: other virtual X servers come and go.
-  exec xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-work=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-mkdir -p "$XDG_CONFIG_HOME"
 source "$(dirname "$0")/lib.sh"
+use_own_display "$@"
+use_scratch_folder
 
 mib() { awk -v key="$2:" '$1 == key { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 
@@ -50,8 +43,7 @@ done
 echo "peak (VmHWM): $(mib "$game" VmHWM) MiB"
 kill "$game"; wait "$game" 2>/dev/null || true
 
-mkdir "$work/no-tune"
-cp "$build/zolbas" "$build/snd.wav" "$build/lvup.wav" "$work/no-tune/"
+copy_without_tune "$build" "$work/no-tune"
 start_game "$work/no-tune" "$work/no-tune.jsonl"
 enter_game "$work/no-tune.jsonl"
 sleep 3

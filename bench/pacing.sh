@@ -17,22 +17,20 @@ export LC_ALL=C.UTF-8   # the game's window titles are Japanese
 build=${1:?build folder}
 seconds=${2:-10}
 mode=${3:-idle}
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+source "$(dirname "$0")/lib.sh"
+use_own_display "$@"
+use_scratch_folder
 
 "${ZOLBAS_COMMAND:-$build/zolbas}" --trace "$work/trace.jsonl" 2>/dev/null &
 pid=$!
+pids+=("$pid")
 for _ in $(seq 50); do grep -q '"load"' "$work/trace.jsonl" 2>/dev/null && break; sleep 0.1; done
 sleep 0.5
 xdotool key Return
 sleep 1
-# The tune is rendered ahead once, at the start of the first game.
-source "$(dirname "$0")/lib.sh"
-[ "$SDL_AUDIODRIVER" = none ] || wait_for_rendering "$pid"
+# The tune is rendered ahead once, at the start of the first game; the
+# Windows build, run by another command, plays it through MCI instead.
+[ "$SDL_AUDIODRIVER" = none ] || [ -n "${ZOLBAS_COMMAND:-}" ] || wait_for_rendering "$pid"
 [ "$mode" = down ] && xdotool keydown Down
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 server=$(pgrep -n -x wineserver64 || pgrep -n -x wineserver || echo "$pid")

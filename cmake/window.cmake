@@ -12,6 +12,7 @@ add_library(zolbas_qt STATIC
   window/FormWindow.cpp
   window/HelpWindow.cpp
   window/KeyCodes.cpp
+  window/CaptionPieces.cpp
   window/LabelView.cpp
   window/PlayWindow.cpp
   window/QtWindows.cpp

@@ -8,6 +8,10 @@ add_executable(zolbas_drawing_test tests/window/GameOverDrawingTest.cpp)
 target_link_libraries(zolbas_drawing_test PRIVATE zolbas_qt GTest::gtest)
 add_test(NAME zolbas_drawing_test COMMAND zolbas_drawing_test)
 
+add_executable(zolbas_caption_pieces_test tests/window/CaptionPiecesTest.cpp)
+target_link_libraries(zolbas_caption_pieces_test PRIVATE zolbas_qt GTest::gtest)
+add_test(NAME zolbas_caption_pieces_test COMMAND zolbas_caption_pieces_test)
+
 add_test(NAME window_play_screen_opens
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/play_screen_opens.sh $<TARGET_FILE:zolbas>)
 

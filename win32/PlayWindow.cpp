@@ -34,8 +34,13 @@ void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
     }
 }
 
-// From the back to the front, into a bitmap first, so nothing flickers.
+// From the back to the front, into a bitmap first, so nothing flickers;
+// only the damaged parts, not the whole rectangle around them: the
+// walkers' steps are spread over the width of the window.
 void PlayWindow::paint() {
+    // Read before BeginPaint, which empties it.
+    const HRGN damaged = CreateRectRgn(0, 0, 0, 0);
+    const bool parts = GetUpdateRgn(hwnd(), damaged, FALSE) > NULLREGION;
     PAINTSTRUCT ps;
     const HDC target = BeginPaint(hwnd(), &ps);
     const RECT& dirty = ps.rcPaint;
@@ -45,21 +50,28 @@ void PlayWindow::paint() {
         const HBITMAP surface = CreateCompatibleBitmap(target, width, height);
         const HGDIOBJ before = SelectObject(buffer, surface);
         SetViewportOrgEx(buffer, -dirty.left, -dirty.top, nullptr);
-        paintScene(buffer, dirty);
+        if (parts) {
+            // A clip region is in the bitmap's own pixels.
+            OffsetRgn(damaged, -dirty.left, -dirty.top);
+            SelectClipRgn(buffer, damaged);
+            OffsetRgn(damaged, dirty.left, dirty.top);
+        }
+        paintScene(buffer, dirty, parts ? damaged : nullptr);
         BitBlt(target, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);
         SelectObject(buffer, before);
         DeleteObject(surface);
         DeleteDC(buffer);
     }
     EndPaint(hwnd(), &ps);
+    DeleteObject(damaged);
 }
 
-void PlayWindow::paintScene(HDC target, const RECT& dirty) {
+void PlayWindow::paintScene(HDC target, const RECT& dirty, HRGN damaged) {
     if (!explosion_.paintBackground(target)) FillRect(target, &dirty, backBrush());
     for (const SceneItem& item : game_.playScene()) {
         const RECT r = deviceRect(item.rect, dpi());
         RECT overlap;
-        if (!IntersectRect(&overlap, &r, &dirty)) continue;
+        if (!IntersectRect(&overlap, &r, &dirty) || (damaged && !RectInRegion(damaged, &r))) continue;
         switch (item.kind) {
         case SceneItem::Kind::Meteorite: sprites_.drawMeteorite(target, r); break;
         case SceneItem::Kind::Walker: sprites_.drawWalker(target, item.walkerFrame, r); break;

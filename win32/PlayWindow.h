@@ -28,7 +28,8 @@ protected:
 
 private:
     void paint();
-    void paintScene(HDC target, const RECT& dirty);
+    // `damaged`, when known, holds the parts of `dirty` to paint.
+    void paintScene(HDC target, const RECT& dirty, HRGN damaged);
 
     FrontEnd& game_;
     Fonts fonts_;

@@ -37,7 +37,11 @@ HBITMAP scaledBitmap(const XpmImage& picture, int width, int height) {
 
 } // namespace
 
+Sprites::Sprites() : source_(CreateCompatibleDC(nullptr)), sourceDefault_(GetCurrentObject(source_, OBJ_BITMAP)) {}
+
 Sprites::~Sprites() {
+    SelectObject(source_, sourceDefault_);
+    DeleteDC(source_);
     for (auto& [key, bitmap] : made_) DeleteObject(bitmap);
 }
 
@@ -46,12 +50,9 @@ void Sprites::draw(HDC target, int key, const char* const* xpm, const RECT& wher
     if (width <= 0 || height <= 0) return;
     HBITMAP& bitmap = made_[{key, width, height}];
     if (!bitmap) bitmap = scaledBitmap(readXpm(xpm), width, height);
-    const HDC source = CreateCompatibleDC(target);
-    const HGDIOBJ before = SelectObject(source, bitmap);
+    SelectObject(source_, bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(target, where.left, where.top, width, height, source, 0, 0, width, height, blend);
-    SelectObject(source, before);
-    DeleteDC(source);
+    AlphaBlend(target, where.left, where.top, width, height, source_, 0, 0, width, height, blend);
 }
 
 void Sprites::drawMeteorite(HDC target, const RECT& where) { draw(target, kMeteoriteKey, meteoriteXpm(), where); }

@@ -12,7 +12,7 @@ namespace zol::win32 {
 // behind them.
 class Sprites {
 public:
-    Sprites() = default;
+    Sprites();
     ~Sprites();
     Sprites(const Sprites&) = delete;
     Sprites& operator=(const Sprites&) = delete;
@@ -25,6 +25,10 @@ private:
     void draw(HDC target, int key, const char* const* xpm, const RECT& where);
 
     std::map<std::tuple<int, int, int>, HBITMAP> made_;
+    // The memory context a picture is drawn from, made once, not at every
+    // paint of every picture.
+    HDC source_;
+    HGDIOBJ sourceDefault_;
 };
 
 } // namespace zol::win32

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "play/PlayScene.h"
+#include "window/CaptionPieces.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
 
+#include <optional>
 #include <string>
 
 class QPainter;
@@ -14,7 +16,8 @@ namespace zol::window {
 
 // Paints one label of the play screen as its look says, and keeps it as a
 // pixmap until its caption or size changes, so that a tick that moves it
-// costs one copy, not a text layout.
+// costs one copy, not a text layout; a caption that fits on one line is
+// drawn from pieces shaped once.
 class LabelView {
 public:
     explicit LabelView(QColor systemText) : systemText_(systemText) {}
@@ -28,6 +31,7 @@ private:
     QPixmap pixmap_;
     std::string caption_;
     const play::LabelLook* look_ = nullptr;
+    std::optional<CaptionPieces> pieces_;
 };
 
 } // namespace zol::window
