@@ -33,11 +33,13 @@ deb: build
 # Wine, then every test under AddressSanitizer and
 # UndefinedBehaviorSanitizer, under a virtual X server when there is no
 # display; CTest's summary of the Linux tests comes last.
+# The browser build is configured first: the Linux tests run its node tests
+# and its page, so node must be there when they are configured.
 check: deps
+	$(MAKE) --no-print-directory web-build
 	cmake -S . -B $(CHECK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOLBAS_SANITIZE=ON -DZOLBAS_TESTS=ON \
 	  -DZOLBAS_WEB_BUILD=$(abspath $(WEB_BUILD)) -DZOLBAS_WEB_DIST=$(abspath $(WEB_DIST))
 	cmake --build $(CHECK_BUILD) -j $(JOBS)
-	$(MAKE) --no-print-directory web-build
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory windows-build WINDOWS_TARGET=all
