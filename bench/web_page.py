@@ -157,8 +157,9 @@ def main():
     print(f"CPU, a game in play (Down held):  {playing * 100:5.1f} % of a core")
     print(f"CPU, one sprite on a canvas:      {empty * 100:5.1f} % of a core")
     print(f"CPU, the sprite and the tune:     {floor * 100:5.1f} % of a core (the floor)")
-    if empty > 0 and floor > 0:
+    if empty > 0:
         print(f"ratio to the sprite alone:        {playing / empty:5.1f}")
+    if floor > 0:
         print(f"ratio to the floor:               {playing / floor:5.1f}")
     print("\n".join(sizes(dist)))
 
