@@ -123,7 +123,7 @@ def main():
             chromium.wait_for("window.zolbasPage")
             chromium.evaluate("zolbasPage.started")
             chromium.evaluate(PLAY)
-            chromium.wait_for("zolbasPage.trace().includes('\"ev\":\"tick\"')")
+            chromium.wait_for("zolbasPage.firstTickMs() !== null")
             first_tick = chromium.evaluate("zolbasPage.firstTickMs()")
             ready = chromium.evaluate("zolbasPage.readyMs()")
             chromium.key("keyDown", "e", "KeyE", 69, "e")

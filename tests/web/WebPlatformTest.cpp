@@ -2,6 +2,7 @@
 // browser of stand-in-page.js.
 #include "platform/TimerHold.h"
 #include "platform/sim/SimClock.h"
+#include "platform/web/TraceBuffer.h"
 #include "platform/web/WebMessageBoxes.h"
 #include "platform/web/WebSettingsStore.h"
 #include "platform/web/WebSoundDevice.h"
@@ -147,5 +148,25 @@ TEST_F(WebPlatform, TheTunePlaysUntilThePageSaysItsRoundIsOver) {
     EXPECT_FALSE(sound.isPlaying(Channel::Cue));
 }
 
+// A game left running writes its trace for hours: what the page has taken
+// must not stay in memory, and nothing may be lost or doubled between takes.
+TEST(TraceBuffer, WhatIsTakenIsLetGoAndEveryLineComesOutOnce) {
+    TraceBuffer buffer;
+    Trace trace(buffer.file());
+    std::string written, taken;
+    for (int tick = 0; tick < 3000; ++tick) {
+        const std::string line = std::to_string(tick) + std::string(600, 'x');
+        trace.write(line);
+        written += line + "\n";
+        if (tick % 100 == 99) {
+            EXPECT_LE(buffer.held(), 100 * (line.size() + 1));
+            taken += buffer.take();
+        }
+    }
+    EXPECT_EQ(buffer.take(), "");
+    EXPECT_EQ(taken, written);
+}
+
 } // namespace
 } // namespace zol::web
+

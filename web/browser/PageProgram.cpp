@@ -22,19 +22,13 @@ constexpr int kGivenUp = -1;
 } // namespace
 
 PageProgram::PageProgram()
-    : traceFile_(open_memstream(&traceText_, &traceSize_)),
-      trace_(traceFile_),
+    : trace_(traceBuffer_.file()),
       guard_([](const std::string& message) { zolbas_page_runtime_error(message.c_str(), BoxBookkeeping::kProgramCaption); }),
       game_(Services{clock_, timers_, boxes_, settings_, sound_, trace_, kAppPath}, guard_,
             [](FrontEnd&) { return std::make_unique<PageWindows>(); }),
       pacer_(
           clock_, timers_, [this] { return timers_.hold().held(); }, [this] { return game_.ended() || failed(); },
           [this] { recordKeys(lastKeys_, false); }) {}
-
-PageProgram::~PageProgram() {
-    std::fclose(traceFile_);
-    std::free(traceText_);
-}
 
 void PageProgram::start() {
     game_.start();
@@ -135,11 +129,6 @@ bool PageProgram::idle() const {
     return game_.ended() || failed() || boxes_.isOpen() || timers_.nextUsefulMs(clock_.nowMs(), kNever) == kNever;
 }
 
-std::string PageProgram::takeTrace() {
-    std::fflush(traceFile_);
-    std::string fresh(traceText_ + traceTaken_, traceSize_ - traceTaken_);
-    traceTaken_ = traceSize_;
-    return fresh;
-}
+std::string PageProgram::takeTrace() { return traceBuffer_.take(); }
 
 } // namespace zol::web

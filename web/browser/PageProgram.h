@@ -3,6 +3,7 @@
 #include "platform/sim/RealTimePacer.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimTimerService.h"
+#include "platform/web/TraceBuffer.h"
 #include "platform/web/WebMessageBoxes.h"
 #include "platform/web/WebSettingsStore.h"
 #include "platform/web/WebSoundDevice.h"
@@ -13,7 +14,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace zol::web {
@@ -28,7 +28,6 @@ namespace zol::web {
 class PageProgram {
 public:
     PageProgram();
-    ~PageProgram();
     PageProgram(const PageProgram&) = delete;
     PageProgram& operator=(const PageProgram&) = delete;
 
@@ -70,10 +69,7 @@ private:
     // Catches the clock up to the moment of an input; false once it ended.
     bool reach(std::int64_t elapsedMs);
 
-    char* traceText_ = nullptr;
-    std::size_t traceSize_ = 0;
-    std::size_t traceTaken_ = 0;
-    std::FILE* traceFile_;
+    TraceBuffer traceBuffer_;
     Trace trace_;
     HandlerGuard guard_;
     sim::SimClock clock_;

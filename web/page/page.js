@@ -12,6 +12,9 @@ let module = null;
 let screens = null;
 let startedAt = 0;
 const elapsed = () => performance.now() - startedAt;
+// The game's events are kept only where the address asks for them
+// (`?trace`, for tests): a game left running writes about 50 MB an hour.
+const keepTrace = new URLSearchParams(location.search).has('trace');
 const traceLines = [];
 // When the title ran and the first tick came, in ms since navigation.
 const moments = {ready: null, firstTick: null};
@@ -50,7 +53,7 @@ function state() {
 function collectTrace() {
   const fresh = text(module._zolbas_trace());
   if (!fresh) return;
-  traceLines.push(...fresh.trimEnd().split('\n'));
+  if (keepTrace) traceLines.push(...fresh.trimEnd().split('\n'));
   if (moments.firstTick === null && fresh.includes('"ev":"tick"')) moments.firstTick = performance.now();
 }
 

@@ -59,7 +59,8 @@ window.AudioContext = class extends window.AudioContext {
 class Page:
     def __init__(self, chromium, url):
         self.chromium = chromium
-        chromium.open_page(url, before_scripts=AUTOPLAY_AS_ON_THE_DESKTOP)
+        # `?trace`: the page keeps the game's events for the test to read.
+        chromium.open_page(url + "?trace", before_scripts=AUTOPLAY_AS_ON_THE_DESKTOP)
         chromium.wait_for("window.zolbasPage")
         chromium.evaluate("zolbasPage.started")
 
