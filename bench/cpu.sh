@@ -7,7 +7,8 @@
 # moving one label every 51 ms) and bench/FloorMixer.cpp (SDL2_mixer mixing
 # silence). Each is measured ROUNDS times for SECONDS from the processor
 # time of all its threads (/proc/PID/task/*/schedstat); the medians are
-# printed in % of one core with their ratios to the floor.
+# printed in % of one core with their ratios to the floor. The game runs
+# without --trace, as a player runs it.
 #
 #   bench/cpu.sh BUILD_DIR [SECONDS] [ROUNDS]
 set -euo pipefail
@@ -40,24 +41,24 @@ measure() {
 }
 
 for round in $(seq "$rounds"); do
-  trace="$work/trace-$round.jsonl"
-  start_game "$build" "$trace"
+  start_game "$build"
   sleep 1
   measure title "$game"
-  enter_game "$trace"
+  enter_game
   wait_for_rendering "$game"
   sleep 1
   measure play "$game"
+  playing=$(game_windows)
   xdotool keydown Down
   sleep 1
   measure down "$game"
   xdotool keyup Down
-  grep -q '"ev":"gameover"' "$trace" && echo "round $round: the game ended while Down was held" >&2
+  [ "$(game_windows)" = "$playing" ] || echo "round $round: the game ended while Down was held" >&2
   kill "$game"; wait "$game" 2>/dev/null || true
 
-  start_game "$work/no-tune" "$work/no-tune-$round.jsonl"
-  enter_game "$work/no-tune-$round.jsonl"
-  sleep 2
+  start_game "$work/no-tune"
+  enter_game
+  sleep 1
   measure "play-no-tune" "$game"
   kill "$game"; wait "$game" 2>/dev/null || true
 
