@@ -1,9 +1,11 @@
 #include "window/CaptionPieces.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace zol::window {
@@ -35,7 +37,19 @@ const CaptionPieces::Piece& CaptionPieces::piece(const QString& text) {
     layout.beginLayout();
     QTextLine line = layout.createLine();
     layout.endLayout();
-    return pieces_.emplace(text, Piece{line.glyphRuns(), line.horizontalAdvance(), line.ascent()}).first->second;
+    // Italic glyphs lean out of their advance; half the line height on every
+    // side holds them.
+    const int margin = static_cast<int>(std::ceil(QFontMetricsF(font_).height() / 2));
+    const QSize size(static_cast<int>(std::ceil(line.horizontalAdvance())) + 2 * margin,
+                     static_cast<int>(std::ceil(line.height())) + 2 * margin);
+    Piece made{QPixmap(size * dpr_), QPoint(margin, margin), line.horizontalAdvance(), line.ascent()};
+    made.picture.setDevicePixelRatio(dpr_);
+    made.picture.fill(Qt::transparent);
+    QPainter p(&made.picture);
+    p.setFont(font_);
+    p.setPen(colour_);
+    line.draw(&p, made.origin);
+    return pieces_.emplace(text, std::move(made)).first->second;
 }
 
 bool CaptionPieces::drawOneLine(QPainter& painter, const QString& caption, qreal width, bool centre) {
@@ -48,10 +62,12 @@ bool CaptionPieces::drawOneLine(QPainter& painter, const QString& caption, qreal
         ascent = std::max(ascent, line.back()->ascent);
     }
     if (advance > width) return false;
+    // Pictures go on whole device pixels, where the glyphs in them were drawn.
+    const auto onPixel = [this](qreal at) { return std::round(at * dpr_) / dpr_; };
     qreal x = centre ? (width - advance) / 2 : 0;
     for (const Piece* p : line) {
-        // Each piece's glyphs sit on its own baseline: all go on the line's.
-        for (const QGlyphRun& run : p->runs) painter.drawGlyphRun(QPointF(x, ascent - p->ascent), run);
+        // Each piece sits on its own baseline: all go on the line's.
+        painter.drawPixmap(QPointF(onPixel(x), onPixel(ascent - p->ascent)) - p->origin, p->picture);
         x += p->advance;
     }
     return true;

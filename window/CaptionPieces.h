@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
-#include <QGlyphRun>
-#include <QList>
+#include <QPixmap>
+#include <QPoint>
 #include <QString>
 
 #include <cstddef>
@@ -13,15 +14,18 @@ class QPainter;
 
 namespace zol::window {
 
-// Lays a caption out on one line from pieces shaped once: each digit on its
-// own, and the text between the numbers as it comes. A caption that only
-// changes its numbers, like the score at every tick, then costs no text
-// shaping, which is most of what drawing it would cost.
+// Lays a caption out on one line from pieces drawn once: each digit on its
+// own, and the text between the numbers as it comes, each kept as a picture
+// in the caption's colour. A caption that only changes its numbers, like the
+// score at every tick, then costs a copy per piece instead of shaping and
+// drawing every glyph, which is most of what drawing it would cost.
 class CaptionPieces {
 public:
-    explicit CaptionPieces(QFont font) : font_(std::move(font)) {}
+    CaptionPieces(QFont font, QColor colour, qreal dpr) : font_(std::move(font)), colour_(colour), dpr_(dpr) {}
 
     const QFont& font() const { return font_; }
+    QColor colour() const { return colour_; }
+    qreal dpr() const { return dpr_; }
     // Draws the caption on one line from the top of the painter's origin,
     // centred in `width` or from its left; false, drawing nothing, when the
     // caption does not fit on one line.
@@ -29,7 +33,10 @@ public:
 
 private:
     struct Piece {
-        QList<QGlyphRun> runs;
+        QPixmap picture;
+        // Where the piece's pen starts in its picture, which leaves room for
+        // what slanted glyphs reach out on either side.
+        QPoint origin;
         qreal advance = 0;
         qreal ascent = 0;
     };
@@ -39,6 +46,8 @@ private:
     const Piece& piece(const QString& text);
 
     QFont font_;
+    QColor colour_;
+    qreal dpr_;
     // Node-based: a piece stays where it is while others are added.
     std::unordered_map<QString, Piece> pieces_;
 };

@@ -24,7 +24,8 @@ void LabelView::paint(QPainter& painter, const play::SceneItem& label, qreal dpr
 void LabelView::render(const play::SceneItem& label, qreal dpr) {
     const QRect r = qrect(label.rect);
     const play::LabelLook& look = *label.look;
-    if (look_ != label.look || !pieces_) pieces_.emplace(designedFont(look.font));
+    const QColor text = look.text ? qcolor(*look.text) : systemText_;
+    if (look_ != label.look || !pieces_ || pieces_->dpr() != dpr) pieces_.emplace(designedFont(look.font), text, dpr);
     look_ = label.look;
     caption_ = label.caption;
     pixmap_ = QPixmap(r.size() * dpr);
@@ -32,13 +33,13 @@ void LabelView::render(const play::SceneItem& label, qreal dpr) {
     pixmap_.fill(look.back ? qcolor(*look.back) : QColor(Qt::transparent));
     QPainter p(&pixmap_);
     p.setFont(pieces_->font());
-    p.setPen(look.text ? qcolor(*look.text) : systemText_);
-    const QString text = QString::fromUtf8(caption_.data(), static_cast<int>(caption_.size()));
+    p.setPen(text);
+    const QString caption = QString::fromUtf8(caption_.data(), static_cast<int>(caption_.size()));
     const bool centre = look.align == play::Align::Centre;
-    if (pieces_->drawOneLine(p, text, r.width(), centre)) return;
+    if (pieces_->drawOneLine(p, caption, r.width(), centre)) return;
     QTextOption option(centre ? Qt::AlignHCenter : Qt::AlignLeft);
     option.setWrapMode(QTextOption::WordWrap);
-    p.drawText(QRectF(QPointF(0, 0), QSizeF(r.size())), text, option);
+    p.drawText(QRectF(QPointF(0, 0), QSizeF(r.size())), caption, option);
 }
 
 } // namespace zol::window

@@ -78,7 +78,7 @@ TEST(CaptionPieces, LaysCaptionsOutAsTheWholeTextWould) {
         {play::kComboBannerFont, play::kComboBannerBox, false, {"1HIT!", "12HIT!", "7HIT!"}},
     };
     for (const Case& c : cases) {
-        window::CaptionPieces pieces(window::designedFont(c.font));
+        window::CaptionPieces pieces(window::designedFont(c.font), Qt::black, 1.0);
         const QSize size = sizeOf(c.box);
         for (const char* caption : c.captions) {
             SCOPED_TRACE(caption);
@@ -100,7 +100,7 @@ TEST(CaptionPieces, LaysCaptionsOutAsTheWholeTextWould) {
 
 // A caption wider than its label is left to the wrapping layout, untouched.
 TEST(CaptionPieces, RefusesACaptionTooWideForOneLine) {
-    window::CaptionPieces pieces(window::designedFont(play::kBestScoreFont));
+    window::CaptionPieces pieces(window::designedFont(play::kBestScoreFont), Qt::black, 1.0);
     bool fits = true;
     const QImage image =
         drawnInPieces(pieces, QString::fromUtf8("HI-2147483647LV:1234568 HI-2147483647LV:1234568"), sizeOf(play::kBestScoreBox), false, &fits);
