@@ -2,13 +2,14 @@
 # The game's processor time beside its floor, taking turns in one run under
 # a virtual X server: the title screen; play with the tune once the sound
 # font has loaded and the tune has been rendered ahead; play with Down held
-# (crushes, banner); play with no music1.mid beside the executable; and the
+# (crushes, banner); play with no music1.mid beside the executable; the
 # floor, two programs side by side: bench/FloorWindow.cpp (a Qt window
 # moving one label every 51 ms) and bench/FloorMixer.cpp (SDL2_mixer mixing
-# silence). Each is measured ROUNDS times for SECONDS from the processor
-# time of all its threads (/proc/PID/task/*/schedstat); the medians are
-# printed in % of one core with their ratios to the floor. The game runs
-# without --trace, as a player runs it.
+# silence); and the floor again with Down held in its window. Each is
+# measured ROUNDS times for SECONDS from the processor time of all its
+# threads (/proc/PID/task/*/schedstat); the medians are printed in % of one
+# core with their ratios to the floor. The game runs without --trace, as a
+# player runs it.
 #
 #   bench/cpu.sh BUILD_DIR [SECONDS] [ROUNDS]
 set -euo pipefail
@@ -68,6 +69,13 @@ for round in $(seq "$rounds"); do
   wait_for_window floor
   sleep 1
   measure floor "$window" "$mixer"
+  # The same with Down held in the floor's window: what the key's repeats
+  # cost any program that has the keyboard.
+  xdotool search --onlyvisible --name '^floor$' windowfocus --sync
+  xdotool keydown Down
+  sleep 1
+  measure floor-down "$window" "$mixer"
+  xdotool keyup Down
   kill "$window" "$mixer"; wait "$window" "$mixer" 2>/dev/null || true
 done
 
@@ -81,15 +89,16 @@ for line in open(results):
 median = {label: statistics.median(values) for label, values in runs.items()}
 floor = median["floor"]
 print(f"% of one core, median of {rounds} runs of {seconds} s each, taking turns:")
-for label in ["title", "play", "down", "play-no-tune", "floor"]:
+for label in ["title", "play", "down", "play-no-tune", "floor", "floor-down"]:
     values = " ".join(f"{v:.2f}" for v in runs[label])
     print(f"  {label:13} {median[label]:6.2f} %   ratio to floor {median[label] / floor:5.2f}   (runs: {values})")
+print(f"  down against floor-down: {median['down'] / median['floor-down']:.2f}")
 shares = collections.defaultdict(lambda: collections.defaultdict(list))
 for line in open(threads):
     label, name, value = line.split()
     shares[label][name].append(float(value))
 print("by thread (median):")
-for label in ["play", "down", "play-no-tune", "floor"]:
+for label in ["play", "down", "play-no-tune", "floor", "floor-down"]:
     parts = sorted(((statistics.median(v), n) for n, v in shares[label].items()), reverse=True)
     print(f"  {label:13} " + ", ".join(f"{n} {v:.2f}" for v, n in parts if v >= 0.005))
 PY

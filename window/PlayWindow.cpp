@@ -40,8 +40,8 @@ void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
 
 void PlayWindow::paintEvent(QPaintEvent* event) {
     const qreal dpr = devicePixelRatioF();
+    // The painter is clipped to the event's region already.
     QPainter p(this);
-    p.setClipRegion(event->region());
     p.fillRect(event->rect(), qcolor(kBackColor));
     if (!explosion_.image().isNull()) p.drawImage(0, 0, explosion_.image());
     std::size_t label = 0;
