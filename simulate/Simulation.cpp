@@ -1,7 +1,6 @@
 #include "simulate/Simulation.h"
 
 #include "platform/ClockArithmetic.h"
-#include "platform/ExecutableFolder.h"
 #include "runtime/NumberText.h"
 #include "runtime/RuntimeError.h"
 
@@ -20,8 +19,7 @@ const std::string kPastClockEnd = "the clock cannot go past " + numberText(kCloc
 
 Simulation::Simulation(std::FILE* events)
     : trace_(events, [this](const std::string& reason) { outputFailure_ = reason; }),
-      platform_{clock_, timers_, boxes_, settings_, sound_, windows_, explosion_, trace_, Rnd{}, executableFolder()},
-      program_(platform_) {}
+      game_(trace_) {}
 
 int Simulation::run(std::istream& script) {
     // Events that cannot be written are lost: the run stops at the first.
@@ -31,10 +29,10 @@ int Simulation::run(std::istream& script) {
         return true;
     };
     try {
-        program_.start();
+        game_.program.start();
         if (outputFailed()) return kExitOutputError;
         std::string line;
-        for (int number = 1; !program_.ended() && std::getline(script, line); ++number) {
+        for (int number = 1; !game_.program.ended() && std::getline(script, line); ++number) {
             const auto parsed = parseLine(line);
             std::string error = std::holds_alternative<std::string>(parsed)
                                     ? std::get<std::string>(parsed)
@@ -59,9 +57,9 @@ int Simulation::run(std::istream& script) {
 }
 
 void Simulation::advanceTowards(std::int64_t target) {
-    const bool held = timers_.hold().held();
-    clock_.set(held ? target : timers_.nextUsefulMs(clock_.nowMs(), target));
-    if (!held) timers_.fireDue([this] { return timers_.hold().held() || program_.ended(); });
+    const bool held = game_.timers.hold().held();
+    game_.clock.set(held ? target : game_.timers.nextUsefulMs(game_.clock.nowMs(), target));
+    if (!held) game_.timers.fireDue([this] { return game_.timers.hold().held() || game_.program.ended(); });
 }
 
 std::string Simulation::execute(const Command& c) {
@@ -70,10 +68,10 @@ std::string Simulation::execute(const Command& c) {
     case Kind::None: return {};
     case Kind::Wait:
     {
-        const auto reachable = checkedLaterMs(clock_.nowMs(), c.number);
+        const auto reachable = checkedLaterMs(game_.clock.nowMs(), c.number);
         if (!reachable) return kPastClockEnd;
         const std::int64_t target = *reachable;
-        while (clock_.nowMs() < target && !program_.ended()) advanceTowards(target);
+        while (game_.clock.nowMs() < target && !game_.program.ended()) advanceTowards(target);
         return {};
     }
     case Kind::Ticks: return ticks(c.number);
@@ -82,60 +80,60 @@ std::string Simulation::execute(const Command& c) {
     case Kind::Click: return click(c.word);
     case Kind::Close: return close(c.word);
     case Kind::Answer:
-        if (!boxes_.isOpen()) return "no box is open";
-        boxes_.answer(c.word == "ok");
+        if (!game_.boxes.isOpen()) return "no box is open";
+        game_.boxes.answer(c.word == "ok");
         return {};
-    case Kind::Set: settings_.set(c.word, c.text); return {};
-    case Kind::Unset: settings_.unset(c.word); return {};
-    case Kind::MusicEnd: sound_.musicEnded(); return {};
+    case Kind::Set: game_.settings.set(c.word, c.text); return {};
+    case Kind::Unset: game_.settings.unset(c.word); return {};
+    case Kind::MusicEnd: game_.sound.musicEnded(); return {};
     }
     return {};
 }
 
 std::string Simulation::ticks(std::int64_t count) {
-    PlayScreen& play = program_.play();
-    if (!program_.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
+    PlayScreen& play = game_.program.play();
+    if (!game_.program.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
     if (!play.tickTimerEnabled()) return "the tick timer is stopped";
-    if (boxes_.isOpen()) return "a box is open";
+    if (game_.boxes.isOpen()) return "a box is open";
     const std::uint64_t target = play.processedTicks() + static_cast<std::uint64_t>(count);
-    while (play.processedTicks() < target && !program_.ended() && !boxes_.isOpen() &&
-           program_.isLoaded(ScreenId::Play) && play.tickTimerEnabled()) {
-        if (clock_.nowMs() == kClockEndMs) return kPastClockEnd;
+    while (play.processedTicks() < target && !game_.program.ended() && !game_.boxes.isOpen() &&
+           game_.program.isLoaded(ScreenId::Play) && play.tickTimerEnabled()) {
+        if (game_.clock.nowMs() == kClockEndMs) return kPastClockEnd;
         advanceTowards(kClockEndMs);
     }
     return {};
 }
 
 std::string Simulation::key(const Command& c) {
-    if (!program_.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
-    if (boxes_.isOpen()) return "a box is open";
+    if (!game_.program.isLoaded(ScreenId::Play)) return "the play screen is not loaded";
+    if (game_.boxes.isOpen()) return "a box is open";
     if (c.kind == Command::Kind::Down) {
-        program_.play().keyDown(c.key);
+        game_.program.play().keyDown(c.key);
     } else {
-        program_.play().keyUp(c.key);
+        game_.program.play().keyUp(c.key);
     }
     return {};
 }
 
 std::string Simulation::click(const std::string& button) {
-    if (boxes_.isOpen()) return "a box is open";
+    if (game_.boxes.isOpen()) return "a box is open";
     if (button == "back") {
-        if (!program_.isLoaded(ScreenId::Help)) return "the help screen is not loaded";
-        program_.help().back();
+        if (!game_.program.isLoaded(ScreenId::Help)) return "the help screen is not loaded";
+        game_.program.help().back();
         return {};
     }
-    if (!program_.isLoaded(ScreenId::Title)) return "the title screen is not loaded";
-    if (button == "play") program_.title().play();
-    if (button == "help") program_.title().help();
-    if (button == "end") program_.title().quit();
+    if (!game_.program.isLoaded(ScreenId::Title)) return "the title screen is not loaded";
+    if (button == "play") game_.program.title().play();
+    if (button == "help") game_.program.title().help();
+    if (button == "end") game_.program.title().quit();
     return {};
 }
 
 std::string Simulation::close(const std::string& form) {
     const ScreenId id = form == "title" ? ScreenId::Title : form == "play" ? ScreenId::Play : ScreenId::Help;
-    if (!program_.isLoaded(id)) return "the " + form + " screen is not loaded";
-    if (boxes_.isOpen()) return "a box is open";
-    program_.unload(id);
+    if (!game_.program.isLoaded(id)) return "the " + form + " screen is not loaded";
+    if (game_.boxes.isOpen()) return "a box is open";
+    game_.program.unload(id);
     return {};
 }
 

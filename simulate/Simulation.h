@@ -1,15 +1,8 @@
 #pragma once
 
-#include "platform/Platform.h"
-#include "trace/Trace.h"
-#include "platform/sim/SimClock.h"
-#include "platform/sim/SimMessageBoxes.h"
-#include "platform/sim/SimSettingsStore.h"
-#include "platform/sim/SimSoundDevice.h"
-#include "platform/sim/SimTimerService.h"
-#include "platform/sim/SimWindows.h"
-#include "shell/Program.h"
 #include "simulate/Script.h"
+#include "simulate/SimulatedProgram.h"
+#include "trace/Trace.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -37,8 +30,8 @@ public:
     // One command; gives what makes it impossible now, or an empty string.
     std::string execute(const Command& command);
 
-    Program& program() { return program_; }
-    sim::SimSettingsStore& settings() { return settings_; }
+    Program& program() { return game_.program; }
+    sim::SimSettingsStore& settings() { return game_.settings; }
 
 private:
     // Moves the clock on to `target` at most, stopping at the first
@@ -51,15 +44,7 @@ private:
 
     std::string outputFailure_;  // why the events could not be written
     Trace trace_;
-    sim::SimClock clock_;
-    sim::SimTimerService timers_{clock_};
-    sim::SimMessageBoxes boxes_{timers_.hold(), trace_, clock_};
-    sim::SimSettingsStore settings_;
-    sim::SimSoundDevice sound_;
-    sim::SimWindows windows_;
-    sim::SimDrawing explosion_;
-    Platform platform_;
-    Program program_;
+    SimulatedProgram game_;
 };
 
 } // namespace zol::simulate

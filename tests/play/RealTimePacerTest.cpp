@@ -1,7 +1,6 @@
-#include "platform/ExecutableFolder.h"
-#include "platform/Platform.h"
 #include "platform/sim/RealTimePacer.h"
 #include "simulate/ScriptRecorder.h"
+#include "simulate/SimulatedProgram.h"
 #include "simulate/Simulation.h"
 #include "tests/play/EventLog.h"
 
@@ -19,22 +18,14 @@ namespace {
 struct PacedGame {
     EventLog log;
     Trace trace{log.file()};
-    sim::SimClock clock;
-    sim::SimTimerService timers{clock};
-    sim::SimMessageBoxes boxes{timers.hold(), trace, clock};
-    sim::SimSettingsStore settings;
-    sim::SimSoundDevice sound;
-    sim::SimWindows windows;
-    sim::SimDrawing explosion;
-    Platform platform{clock, timers, boxes, settings, sound, windows, explosion, trace, Rnd{}, executableFolder()};
-    Program program{platform};
-    sim::RealTimePacer pacer{clock, timers, [this] { return timers.hold().held(); },
-                             [this] { return program.ended(); }};
+    simulate::SimulatedProgram simulated{trace};
+    sim::RealTimePacer pacer{simulated.clock, simulated.timers, [this] { return simulated.timers.hold().held(); },
+                             [this] { return simulated.program.ended(); }};
     simulate::ScriptRecorder recorder;
     std::int64_t realMs = 0;
     unsigned jitter = 12345;
 
-    PacedGame() { program.start(); }
+    PacedGame() { simulated.program.start(); }
 
     // Frames 8 to 39 ms apart, as a busy browser gives them.
     void frames(int count) {
@@ -45,7 +36,7 @@ struct PacedGame {
         }
     }
     void input(const std::string& command, const std::function<void()>& act) {
-        recorder.record(clock.nowMs(), command);
+        recorder.record(simulated.clock.nowMs(), command);
         act();
     }
     int ticksSince(std::size_t from) {
@@ -64,27 +55,27 @@ std::vector<std::string> linesOf(EventLog& log) {
 TEST(RealTimePacer, AGamePlayedOnARealClockReplaysEventForEventFromItsScript) {
     PacedGame game;
     game.frames(5);
-    game.input("click play", [&] { game.program.title().play(); });
+    game.input("click play", [&] { game.simulated.program.title().play(); });
     game.frames(20);
-    game.input("down Right", [&] { game.program.play().keyDown(play::Key::Right); });
+    game.input("down Right", [&] { game.simulated.program.play().keyDown(play::Key::Right); });
     game.frames(30);
-    game.input("down Down", [&] { game.program.play().keyDown(play::Key::Down); });
+    game.input("down Down", [&] { game.simulated.program.play().keyDown(play::Key::Down); });
     game.frames(40);
-    game.input("up Right", [&] { game.program.play().keyUp(play::Key::Right); });
-    game.input("down Enter", [&] { game.program.play().keyDown(play::Key::Enter); });
+    game.input("up Right", [&] { game.simulated.program.play().keyUp(play::Key::Right); });
+    game.input("down Enter", [&] { game.simulated.program.play().keyDown(play::Key::Enter); });
     game.frames(30);
-    game.input("answer ok", [&] { game.boxes.answer(true); });
+    game.input("answer ok", [&] { game.simulated.boxes.answer(true); });
     game.frames(10);
-    game.input("down E", [&] { game.program.play().keyDown(play::Key::GiveUp); });
+    game.input("down E", [&] { game.simulated.program.play().keyDown(play::Key::GiveUp); });
     game.frames(20);
-    ASSERT_TRUE(game.boxes.isOpen()) << "the game-over question";
-    game.input("answer ok", [&] { game.boxes.answer(true); });
+    ASSERT_TRUE(game.simulated.boxes.isOpen()) << "the game-over question";
+    game.input("answer ok", [&] { game.simulated.boxes.answer(true); });
     game.frames(5);
     ASSERT_EQ(game.pacer.skippedMs(), 0);
 
     EventLog replayed;
     simulate::Simulation simulation(replayed.file());
-    std::istringstream script(game.recorder.script(game.clock.nowMs()));
+    std::istringstream script(game.recorder.script(game.simulated.clock.nowMs()));
     ASSERT_EQ(simulation.run(script), simulate::Simulation::kExitOk);
     EXPECT_EQ(linesOf(replayed), linesOf(game.log));
     EXPECT_GT(game.log.only("tick").size(), 40u);
@@ -93,7 +84,7 @@ TEST(RealTimePacer, AGamePlayedOnARealClockReplaysEventForEventFromItsScript) {
 
 TEST(RealTimePacer, TicksComeOnTheirOwnMillisecondsHoweverTheFramesFall) {
     PacedGame game;
-    game.input("click play", [&] { game.program.title().play(); });
+    game.input("click play", [&] { game.simulated.program.title().play(); });
     game.frames(200);
     const auto ticks = game.log.only("tick");
     ASSERT_GT(ticks.size(), 30u);
@@ -102,7 +93,7 @@ TEST(RealTimePacer, TicksComeOnTheirOwnMillisecondsHoweverTheFramesFall) {
 
 TEST(RealTimePacer, ALongGapCatchesUpNoMoreThanTenTicks) {
     PacedGame game;
-    game.input("click play", [&] { game.program.title().play(); });
+    game.input("click play", [&] { game.simulated.program.title().play(); });
     game.frames(10);
     const std::size_t before = game.log.count();
     const std::int64_t gapMs = 60'000;
@@ -110,21 +101,21 @@ TEST(RealTimePacer, ALongGapCatchesUpNoMoreThanTenTicks) {
     game.pacer.catchUp(game.realMs);
     EXPECT_LE(game.ticksSince(before), 10);
     EXPECT_GE(game.ticksSince(before), 9);
-    EXPECT_EQ(game.clock.nowMs(), kClockStartMs + game.realMs) << "the clock itself keeps real time";
+    EXPECT_EQ(game.simulated.clock.nowMs(), kClockStartMs + game.realMs) << "the clock itself keeps real time";
     EXPECT_GT(game.pacer.skippedMs(), gapMs - sim::RealTimePacer::kMaxCatchUpMs - 40);
 }
 
 TEST(RealTimePacer, HeldTimePassesWithoutEventsAndNoneAreMadeUp) {
     PacedGame game;
-    game.input("click play", [&] { game.program.title().play(); });
+    game.input("click play", [&] { game.simulated.program.title().play(); });
     game.frames(10);
-    game.input("down Enter", [&] { game.program.play().keyDown(play::Key::Enter); });
+    game.input("down Enter", [&] { game.simulated.program.play().keyDown(play::Key::Enter); });
     const std::size_t before = game.log.count();
     game.realMs += 5'000;
     game.pacer.catchUp(game.realMs);
     EXPECT_EQ(game.ticksSince(before), 0);
     EXPECT_EQ(game.pacer.skippedMs(), 0) << "held time is not skipped time";
-    game.boxes.answer(true);
+    game.simulated.boxes.answer(true);
     game.frames(3);
     EXPECT_LE(game.ticksSince(before), 2);
 }
