@@ -1,6 +1,8 @@
 # The windowed front end: Qt widgets over the game, with the Qt platform
 # backend, and the executable.
 set(CMAKE_AUTOMOC OFF)
+# libxcb, to read the X server's font resolution before Qt connects.
+pkg_check_modules(ZOLBAS_XCB REQUIRED IMPORTED_TARGET xcb)
 
 add_library(zolbas_qt STATIC
   platform/qt/QtMessageBoxes.cpp
@@ -19,9 +21,11 @@ add_library(zolbas_qt STATIC
   window/Sprites.cpp
   window/StartupMessages.cpp
   window/TitleWindow.cpp
+  window/UploadChoice.cpp
   window/WindowedProgram.cpp
 )
-target_link_libraries(zolbas_qt PUBLIC zolbas_game zolbas_pictures zolbas_help zolbas_sound Qt6::Widgets)
+target_link_libraries(zolbas_qt PUBLIC zolbas_game zolbas_pictures zolbas_help zolbas_sound Qt6::Widgets
+  PkgConfig::ZOLBAS_XCB)
 
 add_executable(zolbas app/main.cpp platform/posix/ProcessStart.cpp)
 target_compile_definitions(zolbas PRIVATE ZOLBAS_VERSION="${PROJECT_VERSION}")

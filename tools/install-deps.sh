@@ -23,6 +23,8 @@ linux=(
   # The game: Qt 6 Widgets (with its Wayland plugin), SDL2_mixer and
   # FluidSynth for sound, the General MIDI soundfont, the IPA fonts.
   qt6-base-dev qt6-wayland libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
+  # libxcb, to read the X server's font resolution before Qt connects.
+  libxcb1-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fonts-dejavu-core
   # Testing: GoogleTest, a virtual X server with xdotool and screenshots,
   # sox to measure sound, clang and its runtime for the fuzz targets.

@@ -13,6 +13,7 @@
 #include "window/Fonts.h"
 #include "window/QtWindows.h"
 #include "window/StartupMessages.h"
+#include "window/UploadChoice.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -51,11 +52,7 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
     // Qt's own event dispatcher waits to the nanosecond; the GLib one rounds
     // every wait up to a whole millisecond, which makes ticks come late.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
-    // On X, Qt uploads what it painted through shared memory, and before it
-    // paints again where the last upload was it waits for the server: a
-    // round trip at every tick, which wakes both of Qt's threads. Sending
-    // the few changed pixels over the connection costs less (bench/cpu.sh).
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    chooseXUploads();
     holdStartupMessages();
     QApplication app(argc, argv);
     startupDone();

@@ -7,6 +7,7 @@
 #include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/KeyCodes.h"
+#include "window/UploadChoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,6 +44,17 @@ void runFor(int ms) {
 }
 
 } // namespace
+
+// The X resources as a desktop sets them; a scaled desktop keeps Qt's
+// shared-memory uploads.
+TEST(UploadChoice, ReadsTheFontResolutionFromTheResourceDatabase) {
+    EXPECT_EQ(window::xftDpi("Xcursor.size:\t24\nXft.dpi:\t192\nXft.antialias:\t1\n"), 192.0);
+    EXPECT_EQ(window::xftDpi("Xft.dpi: 120.5"), 120.5);
+    EXPECT_EQ(window::xftDpi("Xft.dpi:\t96\n"), 96.0);
+    EXPECT_EQ(window::xftDpi("Xft.dpiX:\t192\n*Xft.dpi:\t192\nXft.antialias:\t1\n"), std::nullopt);
+    EXPECT_EQ(window::xftDpi("Xft.dpi:\tlarge\n"), std::nullopt);
+    EXPECT_EQ(window::xftDpi(""), std::nullopt);
+}
 
 TEST(QtSettingsStore, ValuesGoToZolIniInTheConfigurationFolderAndReadBack) {
     qt::QtSettingsStore store;
