@@ -24,7 +24,6 @@ public:
     CaptionPieces(QFont font, QColor colour, qreal dpr) : font_(std::move(font)), colour_(colour), dpr_(dpr) {}
 
     const QFont& font() const { return font_; }
-    QColor colour() const { return colour_; }
     qreal dpr() const { return dpr_; }
     // Draws the caption on one line from the top of the painter's origin,
     // centred in `width` or from its left; false, drawing nothing, when the
