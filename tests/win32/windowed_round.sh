@@ -18,8 +18,9 @@ reg add "$key" /v HI /t REG_DWORD /d 5000 /f >/dev/null
 
 start_game
 enter_game
+ticked() { [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt "$1" ]; }
 xdotool keydown Down
-sleep 2
+wait_until 30 ticked 30 || fail "the game did not play"
 xdotool keyup Down
 shot=$(screenshot "$play" play)
 # The play screen's colours, each over most of its designed area: the
@@ -46,9 +47,9 @@ red=$(convert "$shot" -crop "577x25+${x#+}+$top" +repage -fill black +opaque 'rg
 xdotool key e
 wait_for_event '"ev":"gameover"'
 wait_for_event '"text":"得点-'
-sleep 0.3
+focused_window "ゲームオーバー" > /dev/null
 xdotool key Return
-window_named "ゾルバス  別名　ケルノア" > /dev/null
+focused_window "ゾルバス  別名　ケルノア" > /dev/null
 window_gone "ゾルバス"
 
 python3 - "$work/trace.jsonl" <<'PY' || fail "the trace of the round"
@@ -73,8 +74,7 @@ grep -q 'HI is not a number' "$work/stderr" || fail "no warning for the REG_DWOR
 [ "$said" -le 2 ] || { cat "$work/stderr"; fail "$said lines on standard error"; }
 
 xdotool key Tab Tab Return   # END
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "END did not end the program"
+wait_for_exit "END"
 wait "$pid" || fail "the program ended with status $?"
 pid=
 echo "windowed round ok: best $best kept as REG_SZ"

@@ -43,6 +43,16 @@ void runFor(int ms) {
     loop.exec();
 }
 
+// Runs Qt's event loop until `done` holds, or for ten seconds: a loaded
+// machine delivers late, so a test waits for what it checks.
+bool runUntil(const std::function<bool()>& done) {
+    for (int waited = 0; !done(); waited += 5) {
+        if (waited >= 10000) return false;
+        runFor(5);
+    }
+    return true;
+}
+
 } // namespace
 
 // The X resources as a desktop sets them; a scaled desktop keeps Qt's
@@ -115,11 +125,11 @@ TEST(QtMessageBoxes, ClosingTheWindowAnswersOkForAnOkOnlyBoxAndCancelForTheQuest
     QMessageBox* box = run.open(BoxButtons::Ok);
     ASSERT_NE(box, nullptr);
     box->close();
-    runFor(10);
+    ASSERT_TRUE(runUntil([&] { return run.answers.size() == 1; }));
     box = run.open(BoxButtons::OkCancel);
     ASSERT_NE(box, nullptr);
     box->close();
-    runFor(10);
+    ASSERT_TRUE(runUntil([&] { return run.answers.size() == 2; }));
     EXPECT_EQ(run.answers, (std::vector<int>{kAnswerOk, kAnswerCancel}));
     EXPECT_FALSE(run.boxes.isOpen());
 }
@@ -130,7 +140,7 @@ TEST(QtMessageBoxes, TheQuestionsSecondButtonSaysCancelInJapanese) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QStringLiteral("キャンセル"));
     box->button(QMessageBox::Cancel)->click();
-    runFor(10);
+    ASSERT_TRUE(runUntil([&] { return !run.answers.empty(); }));
     EXPECT_EQ(run.answers, std::vector<int>{kAnswerCancel});
 }
 
@@ -157,7 +167,9 @@ TEST(GameKeys, TheGameSeesItsKeysWhateverTheShiftState) {
     EXPECT_EQ(key(Qt::Key_F1), Key::Other);
 }
 
-TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
+// The schedule itself is checked on a simulated clock; here, that Qt's
+// event loop delivers it: never early, again and again.
+TEST(QtTimers, EnablingARunningTimerKeepsItRunning) {
     qt::QtClock clock;
     qt::QtTimerService timers(clock, guard);
     std::vector<std::int64_t> fired;
@@ -166,10 +178,8 @@ TEST(QtTimers, EnablingARunningTimerKeepsItsSchedule) {
     const std::int64_t enabledAt = clock.nowMs();
     runFor(30);
     timer->setEnabled(true);
-    runFor(90);
-    ASSERT_GE(fired.size(), 2u);
+    ASSERT_TRUE(runUntil([&] { return fired.size() >= 2; }));
     EXPECT_GE(fired[0], enabledAt + 50);
-    EXPECT_LT(fired[0], enabledAt + 50 + 15);
     EXPECT_GE(fired[1] - fired[0], 40);
 }
 
@@ -183,8 +193,7 @@ TEST(QtTimers, AHeldTimerDropsItsEventsAndResumesOnItsSchedule) {
     runFor(70);
     EXPECT_EQ(fired, 0);
     timers.hold().boxClosed();
-    runFor(70);
-    EXPECT_GE(fired, 2);
+    EXPECT_TRUE(runUntil([&] { return fired >= 2; }));
 }
 
 TEST(QtTimers, ATimerWithADueHintSleepsUntilItsHandlerCanAct) {
@@ -201,9 +210,8 @@ TEST(QtTimers, ATimerWithADueHintSleepsUntilItsHandlerCanAct) {
         }
     }, [&] { return last + 51; });
     timer->setEnabled(true);
-    runFor(400);
+    ASSERT_TRUE(runUntil([&] { return gaps.size() >= 5; }));
     timer->setEnabled(false);
-    ASSERT_GE(gaps.size(), 5u);
     for (const auto gap : gaps) EXPECT_GE(gap, 51);
     // One wake-up a tick, not one a millisecond.
     EXPECT_LE(calls, static_cast<int>(gaps.size()) * 2 + 2);

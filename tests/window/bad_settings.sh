@@ -31,8 +31,8 @@ rm -f "$ini"; mkdir "$ini"
 : > "$work/trace.jsonl"
 start_game
 play_and_give_up
-sleep 1
-grep -q '"text":"得点-' "$work/trace.jsonl" && fail "the question came before the warning"
+focused_window "ゾルバス" > /dev/null   # the warning, in the game's name
+has_event '"text":"得点-' && fail "the question came before the warning"
 kill -0 "$pid" || fail "the program ended on a store it cannot write"
 xdotool key Return   # OK on the warning
 answer_cancel_and_end

@@ -12,6 +12,10 @@ work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME"
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+# Without a session bus, libdbus forks to start one; under the sanitizers
+# that child can hang before it execs, keep the game's X connection open,
+# and leave its windows on the display for the next test to find.
+export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-unix:path=/nonexistent}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 pid=
 
@@ -26,23 +30,48 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_game() {
   "$zolbas" --trace "$work/trace.jsonl" "$@" 2> "$work/stderr" &
   pid=$!
+  play=   # a new program's windows may reuse the last one's ids
+}
+
+# Runs "$@" every tenth of a second until it succeeds; fails after $1
+# seconds. Deadlines are generous: a loaded machine is slow, never wrong.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
 }
 
 # The id of the visible window whose title is exactly $1, in WM_NAME and in
-# the _NET_WM_NAME that title bars show.
-window_named() {
-  local name=$1 id shown
-  for _ in $(seq 300); do
-    for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
-      shown=$(xprop -id "$id" _NET_WM_NAME)
-      [ "$shown" = "_NET_WM_NAME(UTF8_STRING) = \"$name\"" ] || fail "the window $name shows ${shown#*= } in its title bar"
-      echo "$id"
-      return 0
-    done
-    sleep 0.1
+# the _NET_WM_NAME that title bars show; not the play window $play where
+# the title is a box's that shares it.
+visible_window() {
+  local id shown
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    [ "$id" != "${play:-}" ] || continue
+    shown=$(xprop -id "$id" _NET_WM_NAME)
+    [ "$shown" = "_NET_WM_NAME(UTF8_STRING) = \"$1\"" ] || fail "the window $1 shows ${shown#*= } in its title bar"
+    echo "$id"
+    return 0
   done
+  return 1
+}
+
+window_named() {
+  wait_until 30 visible_window "$1" && return 0
   cat "$work/stderr" >&2 2>/dev/null || true
-  fail "no window named $name"
+  fail "no window named $1"
+}
+
+# Keys go to the window with the keyboard focus. There is no window manager
+# to give a new window the focus, and neither Qt nor Wine take it alone in
+# every case: the test hands it over, as a desktop would, and waits until
+# the server has done it.
+give_keyboard() {
+  timeout 30 xdotool windowfocus --sync "$1" 2>/dev/null ||
+    fail "the window $1 ($(xdotool getwindowname "$1" 2>&1)) never got the keyboard"
 }
 
 # The colour of pixel (x, y) of a PNG as "r,g,b".
@@ -67,30 +96,33 @@ screenshot() {
   echo "$artefacts/$2.png"
 }
 
-# Waits until the trace holds a line matching $1.
-wait_for_event() {
-  for _ in $(seq 100); do
-    grep -q "$1" "$work/trace.jsonl" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  fail "no event matching $1 in the trace"
-}
+has_event() { grep -q "$1" "$work/trace.jsonl" 2>/dev/null; }
 
-window_gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "the window $1 is still there"
+# Waits until the trace holds a line matching $1.
+wait_for_event() { wait_until 30 has_event "$1" || fail "no event matching $1 in the trace"; }
+
+no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+window_gone() { wait_until 30 no_window "$1" || fail "the window $1 is still there"; }
+
+process_gone() { ! kill -0 "$1" 2>/dev/null; }
+# Waits for the game to end by itself; $1 says what should have ended it.
+wait_for_exit() { wait_until 30 process_gone "$pid" || fail "$1 did not end the program"; }
+
+# The id of the window titled $1, once it has the keyboard.
+focused_window() {
+  local id
+  id=$(window_named "$1")
+  give_keyboard "$id"
+  echo "$id"
 }
 
 # Presses Return on the title screen, where Play has the focus, and waits
-# for the play window's first tick; $play is that window.
+# for the play window's first tick and for it to have the keyboard; $play is
+# that window.
 enter_game() {
-  window_named "ゾルバス  別名　ケルノア" > /dev/null
-  sleep 0.3
+  focused_window "ゾルバス  別名　ケルノア" > /dev/null
   xdotool key Return
-  play=$(window_named "ゾルバス")
+  play=$(focused_window "ゾルバス")
   wait_for_event '"ev":"tick"'
 }
 
@@ -105,10 +137,9 @@ play_and_give_up() {
 # Ends a running game's program with Cancel on the game-over question.
 answer_cancel_and_end() {
   wait_for_event '"text":"得点-'
-  sleep 0.2
+  focused_window "ゲームオーバー" > /dev/null
   xdotool key Escape
   wait_for_event '"ev":"end"'
-  for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Cancel did not end the program"
+  wait_for_exit "Cancel"
   pid=
 }

@@ -6,12 +6,15 @@
 source "$(dirname "$0")/lib.sh"
 unset XDG_RUNTIME_DIR
 
+ticked() { [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt "$1" ]; }
+
 play_a_while() {
   : > "$work/trace.jsonl"
   start_game
   enter_game
-  xdotool keydown Down; sleep 1.5; xdotool keyup Down
-  [ "$(grep -c '"ev":"tick"' "$work/trace.jsonl")" -gt 20 ] || fail "$1: the game did not play"
+  xdotool keydown Down
+  wait_until 30 ticked 20 || fail "$1: the game did not play"
+  xdotool keyup Down
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=
   lines=$(wc -l < "$work/stderr")
   [ "$lines" -le 1 ] || { cat "$work/stderr"; fail "$1: $lines lines on standard error"; }
@@ -35,8 +38,8 @@ FONTCONFIG_FILE="$work/fonts.conf" play_a_while "no Japanese fonts"
 # game still opens its play window.
 "$zolbas" --trace /dev/full 2> "$work/stderr" &
 pid=$!
-window_named "ゾルバス  別名　ケルノア" > /dev/null
-sleep 0.3
+play=
+focused_window "ゾルバス  別名　ケルノア" > /dev/null
 xdotool key Return
 window_named "ゾルバス" > /dev/null
 kill -0 "$pid" || fail "the game ended on a trace it cannot write"

@@ -5,12 +5,15 @@ source "$(dirname "$0")/lib.sh"
 
 start_game
 enter_game
-sleep 0.5
 
 eval "$(xdotool getwindowgeometry --shell "$play")"
 [ "$WIDTH" = 577 ] && [ "$HEIGHT" = 409 ] || fail "the play window is ${WIDTH}x${HEIGHT}, not 577x409"
 
-shot=$(screenshot "$play" play-screen)
+painted() {
+  shot=$(screenshot "$play" play-screen)
+  [ "$(pixel "$shot" 300 200)" = "255,128,0" ]
+}
+wait_until 10 painted || true   # the checks below say what is missing
 expect_pixel "$shot" 300 200 "255,128,0" "the orange sky"
 expect_pixel "$shot" 3 3 "255,0,0" "the red status line"
 expect_pixel "$shot" 3 400 "128,64,0" "the brown ground band"

@@ -8,7 +8,7 @@ start_game
 enter_game
 xdotool key Return   # the time-out box holds the meteorite still
 wait_for_event '"ev":"msgbox"'
-sleep 0.3
+focused_window "ゾルバス" > /dev/null   # the box, in the game's name
 shot=$(screenshot "$play" play-screen-200)
 eval "$(xdotool getwindowgeometry --shell "$play")"
 [ "$WIDTH" = 1154 ] && [ "$HEIGHT" = 818 ] || fail "the window is ${WIDTH}x${HEIGHT} at 200 %, not 1154x818"

@@ -7,39 +7,39 @@ printf '[1]\nHI=2000\nHIc=1\n' > "$ini"
 
 "$zolbas" --trace "$work/first.jsonl" 2>/dev/null &
 first=$!
-for _ in $(seq 50); do grep -q '"load"' "$work/first.jsonl" 2>/dev/null && break; sleep 0.1; done
+loaded() { grep -q '"load"' "$1" 2>/dev/null; }
+wait_until 30 loaded "$work/first.jsonl" || fail "the first copy did not start"
 # Meanwhile a better best arrives in the store: the second copy starts with it.
 printf '[1]\nHI=5000\nHIc=3\n' > "$ini"
 "$zolbas" --trace "$work/second.jsonl" 2>/dev/null &
 second=$!
-for _ in $(seq 50); do grep -q '"load"' "$work/second.jsonl" 2>/dev/null && break; sleep 0.1; done
+wait_until 30 loaded "$work/second.jsonl" || fail "the second copy did not start"
 grep -q '"hiScore":2000' "$work/first.jsonl" || fail "the first copy did not load 2000"
 grep -q '"hiScore":5000' "$work/second.jsonl" || fail "the second copy did not load 5000"
 
 # One game each, the second copy saving first: each copy's windows are
 # focused before its keys are sent.
 # A window shows a moment after its screen's load event: look for a while.
-window_of() {
+shown_by() {
   local id
-  for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
-      [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return; }
-    done
-    sleep 0.1
+  for id in $(xdotool search --onlyvisible --name "^$2\$" 2>/dev/null); do
+    [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$1" ] && { echo "$id"; return 0; }
   done
+  return 1
 }
+focus_window_of() {
+  local id
+  id=$(wait_until 30 shown_by "$1" "$2") || fail "no window $2 of process $1"
+  give_keyboard "$id"
+}
+saved() { grep -q '"op":"save"' "$1"; }
 give_up_in() {
-  local trace=$1 pid=$2 id
-  id=$(window_of "$pid" "ゾルバス  別名　ケルノア")
-  [ -n "$id" ] || fail "no title window of process $pid"
-  xdotool windowfocus --sync "$id"; xdotool key Return
-  for _ in $(seq 50); do grep -q '"form":"play"' "$trace" && break; sleep 0.1; done
-  sleep 0.2
-  id=$(window_of "$pid" "ゾルバス")
-  [ -n "$id" ] || fail "no play window of process $pid"
-  xdotool windowfocus --sync "$id"; sleep 0.2; xdotool key e
-  for _ in $(seq 80); do grep -q '"op":"save"' "$trace" && break; sleep 0.1; done
-  grep -q '"op":"save"' "$trace" || fail "no save in $trace"
+  local trace=$1 pid=$2
+  focus_window_of "$pid" "ゾルバス  別名　ケルノア"
+  xdotool key Return
+  focus_window_of "$pid" "ゾルバス"
+  xdotool key e
+  wait_until 30 saved "$trace" || fail "no save in $trace"
 }
 give_up_in "$work/second.jsonl" "$second"
 give_up_in "$work/first.jsonl" "$first"

@@ -13,8 +13,6 @@ sleep 2
 xdotool keydown Left; sleep 0.3; xdotool keyup Left
 sleep 1
 xdotool keyup Down
-sleep 0.3
-after=$(screenshot "$play" status-after)
 
 python3 - "$work/trace.jsonl" <<'PY' || fail "the ticks of the trace"
 import json, statistics, sys
@@ -31,13 +29,26 @@ assert len(held) > 40 and held == list(range(held[0], held[-1] + 1)), "Down read
 assert str(ticks[-1]["score"]) in ticks[-1]["label1"]
 print(f"{len(ticks)} ticks, gaps {min(gaps)}..{max(gaps)} ms, median {statistics.median(gaps)}, score {ticks[-1]['score']}")
 PY
-changed=$(compare -metric AE -crop 577x25+0+0 "$before" "$after" null: 2>&1 || true)
-[ "${changed%% *}" -gt 50 ] || fail "the status line did not change ($changed pixels)"
+status_changed() {
+  local after changed
+  after=$(screenshot "$play" status-after)
+  changed=$(compare -metric AE -crop 577x25+0+0 "$before" "$after" null: 2>&1 || true)
+  [ "${changed%% *}" -gt 50 ]
+}
+wait_until 10 status_changed || fail "the status line did not change"
 
+# The explosion's sweeps are the only pixels without green in the sky.
+sweeping() {
+  local shot
+  shot=$(screenshot "$play" explosion)
+  [ "$(convert "$shot" -crop 577x200+0+30 +repage -channel G -separate +channel -threshold 0 -negate \
+         -format '%[fx:int(mean*w*h+0.5)]' info:)" -gt 2000 ]
+}
 xdotool key e
-sleep 0.4
+wait_until 20 sweeping || fail "no explosion after E"
 xdotool key Return   # during the explosion: no key reaches the game
 wait_for_event '"ev":"gameover"'
+has_event '"ev":"answer"' && fail "the explosion was over before Return was pressed"
 grep -q 'タイム' "$work/trace.jsonl" && fail "a key reached the game during the explosion"
 shot=$(screenshot "$play" game-over)
 x0=$(grep '"ev":"gameover"' "$work/trace.jsonl" | sed 's/.*"x0":\([-0-9.]*\).*/\1/')
@@ -53,11 +64,11 @@ for d in 12 18 24 30 36; do
   done
 done
 [ "$red" -ge 3 ] || fail "no red disc at the meteorite's last place (x $cx): $red red points"
-grep -q '"text":"得点-' "$work/trace.jsonl" || fail "no game-over question"
-window_named "ゲームオーバー" > /dev/null
+wait_for_event '"text":"得点-'
+focused_window "ゲームオーバー" > /dev/null
 
 xdotool key Return
-title=$(window_named "ゾルバス  別名　ケルノア")
+title=$(focused_window "ゾルバス  別名　ケルノア")
 window_gone "ゾルバス"
 grep -q '^HI=' "$XDG_CONFIG_HOME/ZOL.ini" || fail "ZOL.ini holds no best score"
 best=$(grep '"op":"save"' "$work/trace.jsonl" | sed 's/.*"hiScore":\([-0-9]*\).*/\1/')
@@ -65,19 +76,21 @@ grep -q "^HI=$best\$" "$XDG_CONFIG_HOME/ZOL.ini" || fail "ZOL.ini does not hold 
 screenshot "$title" title-again > /dev/null
 
 xdotool key Tab Return
-helpwin=$(window_named "ヘルプ！！")
-sleep 0.3
-helpshot=$(screenshot "$helpwin" help)
+helpwin=$(focused_window "ヘルプ！！")
 # The document's first line is dark text at the top of the box.
-dark=$(convert "$helpshot" -crop 400x16+26+10 +repage -threshold 50% -negate -format "%[fx:int(mean*w*h+0.5)]" info:)
-[ "$dark" -gt 100 ] || fail "the help document's first line is not there ($dark dark pixels)"
+first_line_shown() {
+  local shot
+  shot=$(screenshot "$helpwin" help)
+  dark=$(convert "$shot" -crop 400x16+26+10 +repage -threshold 50% -negate -format "%[fx:int(mean*w*h+0.5)]" info:)
+  [ "$dark" -gt 100 ]
+}
+wait_until 10 first_line_shown || fail "the help document's first line is not there ($dark dark pixels)"
 xdotool key Return
 window_gone "ヘルプ！！"
 
 eval "$(xdotool getwindowgeometry --shell "$title")"
 xdotool mousemove $(( X + 200 )) $(( Y + 241 )) click 1
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "END did not end the program"
+wait_for_exit "END"
 wait "$pid" || fail "the program ended with status $?"
 pid=
 grep -q '"ev":"end"' "$work/trace.jsonl" || fail "no end event"

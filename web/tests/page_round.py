@@ -119,14 +119,19 @@ class Page:
             f" return [...c.getContext('2d').getImageData(Math.floor({x} * s), Math.floor({y} * s), 1, 1).data]"
             ".slice(0, 3); })()".replace("PLAY_WIDTH", str(PLAY_SIZE[0])))
 
-    def painted_pixel(self, x, y, expected, timeout=5.0):
-        """The canvas's colour at (x, y) once it reads `expected`, or as it
-        reads after `timeout`: a new canvas is painted at the page's next
-        frame, not at once."""
+    def painted_pixel(self, x, y, expected, timeout=20.0, differs=False):
+        """The canvas's colour at (x, y) once it reads `expected` (or, with
+        `differs`, anything else), or as it reads after `timeout`: the
+        canvas is painted at the page's next frame, not at once."""
         deadline = time.monotonic() + timeout
-        while (value := self.pixel(x, y)) != expected and time.monotonic() < deadline:
+        while ((value := self.pixel(x, y)) == expected) == differs and time.monotonic() < deadline:
             time.sleep(0.05)
         return value
+
+    def wait_for_tick(self, key_state):
+        """Until the game has ticked with these keys held: a key press
+        reaches the game at the page's next frame."""
+        self.chromium.wait_for(f"zolbasPage.trace().includes('\"keyState\":{json.dumps(key_state, separators=(',', ':'))}')")
 
     def storage(self, name):
         return self.chromium.evaluate(f"localStorage.getItem({json.dumps(name)})")
@@ -167,16 +172,19 @@ def first_round(chromium, url, zolbas):
     page.click_button("Ｐｌａｙ")
     chromium.wait_for("document.querySelector('.client canvas')")
     page.press("ArrowRight", "ArrowRight", 39)
-    time.sleep(HOLD_SECONDS)
-    check(page.pixel(*FIELD_POINT) == BACKGROUND, f"the field reads {page.pixel(*FIELD_POINT)}")
-    check(page.pixel(*BAND_POINT) == GROUND_BAND, f"the ground band reads {page.pixel(*BAND_POINT)}")
+    page.wait_for_tick([0, 1, 0])
+    field = page.painted_pixel(*FIELD_POINT, BACKGROUND)
+    check(field == BACKGROUND, f"the field reads {field}")
+    band = page.painted_pixel(*BAND_POINT, GROUND_BAND)
+    check(band == GROUND_BAND, f"the ground band reads {band}")
     on_screen = "zolbasPage.scene().find(i => i.kind === 'walker' && i.rect[0] >= 0 && i.rect[0] + i.rect[2] <= 577)"
     chromium.wait_for(on_screen)
     walker = chromium.evaluate(on_screen)
     centre = (walker["rect"][0] + walker["rect"][2] // 2, walker["rect"][1] + walker["rect"][3] // 2)
-    check(page.pixel(*centre) != BACKGROUND, f"the walker at {walker['rect']} is not painted")
+    check(page.painted_pixel(*centre, BACKGROUND, differs=True) != BACKGROUND,
+          f"the walker at {walker['rect']} is not painted")
     page.press("ArrowDown", "ArrowDown", 40)
-    time.sleep(HOLD_SECONDS)
+    page.wait_for_tick([0, 1, 1])
     check(chromium.evaluate("zolbasPage.soundUnlocked()"), "the first gesture did not start the sound")
     page.release("ArrowRight", "ArrowRight", 39)
     page.release("ArrowDown", "ArrowDown", 40)
@@ -194,7 +202,6 @@ def first_round(chromium, url, zolbas):
     check(caption == "ゲームオーバー" and text.endswith("点  もう一回やる？"), f"the question reads {caption}, {text}")
     page.click_box_ok()
     chromium.wait_for("document.querySelector('[data-screen=\"0\"]') && !document.querySelector('.client canvas')")
-    time.sleep(0.2)
 
     events = page.trace()
     state = page.state()
