@@ -9,7 +9,9 @@
 # Needs root and debootstrap. The roots live outside the repository, in
 # $ZOLBAS_CHROOTS (default /work/chroots): RELEASE-minbase.tgz keeps the
 # downloaded base packages between runs, RELEASE-check is made anew each run.
-# The log of the run is RELEASE-check.log beside them.
+# The log of the run is RELEASE-check.log beside them. With
+# ZOLBAS_FLAKE_ROUNDS=N, the windowed tests then run N more times under load
+# there (tools/flake-hunt.sh).
 set -euo pipefail
 
 release=${1:-}
@@ -88,6 +90,12 @@ status=0
 in_root bash -c 'cd /root/zolbas && make check' > "$root.make-check.log" 2>&1 || status=$?
 echo "make check exited $status after $(( $(date +%s) - start )) s (output in $root.make-check.log)"
 sed -n '/tests passed, /,$p' "$root.make-check.log"
+
+if [ -n "${ZOLBAS_FLAKE_ROUNDS:-}" ]; then
+  echo "== $release: the windowed tests ${ZOLBAS_FLAKE_ROUNDS} times under load"
+  in_root bash -c "cd /root/zolbas && tools/flake-hunt.sh ${ZOLBAS_FLAKE_ROUNDS}" > "$root.flake-hunt.log" 2>&1 || status=1
+  sed -n '/^test  /,$p' "$root.flake-hunt.log"
+fi
 
 echo "== $release: make deb, apt-get install, zolbas --version"
 in_root bash -c 'cd /root/zolbas && make deb' > "$root.make-deb.log" 2>&1 ||
