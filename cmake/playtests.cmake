@@ -22,7 +22,11 @@ add_executable(zolbas_play_test
   tests/play/SoundCuesTest.cpp
   tests/play/TickGateTest.cpp
   tests/play/WalkersTest.cpp
+  tests/platform/BoxBookkeepingTest.cpp
+  tests/platform/ScheduledTimersTest.cpp
+  tests/shell/ExplosionShowTest.cpp
   tests/shell/FrontEndTest.cpp
+  tests/shell/KeyFilterTest.cpp
 )
 target_link_libraries(zolbas_play_test PRIVATE zolbas_sim GTest::gtest_main)
 zolbas_add_gtests(zolbas_play_test)

@@ -71,9 +71,12 @@ std::unique_ptr<Timer> ScheduledTimers::create(int intervalMs, std::function<voi
     return std::make_unique<ScheduledTimer>(*this, intervalMs, std::move(onTimer), std::move(dueHint));
 }
 
+// A backend whose loop a modal box has taken over (Windows) fires nothing
+// while held: what fell due meanwhile is dropped here, not made up.
 void ScheduledTimers::resume() {
+    const std::int64_t now = clock_.nowMs();
     for (ScheduledTimer* t : timers_)
-        if (t->enabled() && !t->due()) t->scheduleNext();
+        if (t->enabled() && (!t->due() || *t->due() <= now)) t->scheduleNext();
     changed();
 }
 

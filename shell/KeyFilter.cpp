@@ -3,13 +3,15 @@
 #include "platform/Clock.h"
 #include "play/PlayScreen.h"
 
+#include <iterator>
+
 namespace zol {
 
 using play::Key;
 
 namespace {
 
-constexpr Key kArrows[] = {Key::Left, Key::Right, Key::Down};
+constexpr Key kKeysTheGameReads[] = {Key::Left, Key::Right, Key::Down, Key::Enter, Key::GiveUp};
 
 } // namespace
 
@@ -19,17 +21,18 @@ KeyFilter::KeyFilter(PlayScreen& play, TimerService& timers, const Clock& clock)
       clock_(clock),
       graceTimer_(timers.create(static_cast<int>(kReleaseGraceMs), [this] { onGraceTimer(); })) {}
 
-int KeyFilter::arrowIndex(Key key) {
-    for (int i = 0; i < 3; ++i)
-        if (kArrows[i] == key) return i;
+int KeyFilter::gameKeyIndex(Key key) {
+    static_assert(std::size(kKeysTheGameReads) == kGameKeys);
+    for (std::size_t i = 0; i < kGameKeys; ++i)
+        if (kKeysTheGameReads[i] == key) return static_cast<int>(i);
     return -1;
 }
 
 void KeyFilter::keyDown(Key key, bool autoRepeat) {
     if (hold_.explosionShown()) return;
-    const int arrow = arrowIndex(key);
-    if (arrow >= 0 && releaseAt_[arrow] != kNone) {
-        releaseAt_[arrow] = kNone;  // that release was a repeat's: the key is still held
+    const int index = gameKeyIndex(key);
+    if (index >= 0 && releaseAt_[index] != kNone) {
+        releaseAt_[index] = kNone;  // that release was a repeat's: the key is still held
         return;
     }
     if (!autoRepeat) play_.keyDown(key);
@@ -37,12 +40,12 @@ void KeyFilter::keyDown(Key key, bool autoRepeat) {
 
 void KeyFilter::keyUp(Key key, bool autoRepeat) {
     if (hold_.explosionShown() || autoRepeat) return;
-    const int arrow = arrowIndex(key);
-    if (arrow < 0) {
+    const int index = gameKeyIndex(key);
+    if (index < 0) {
         play_.keyUp(key);
         return;
     }
-    releaseAt_[arrow] = clock_.nowMs() + kReleaseGraceMs;
+    releaseAt_[index] = clock_.nowMs() + kReleaseGraceMs;
     graceTimer_->setEnabled(true);
 }
 
@@ -54,11 +57,11 @@ void KeyFilter::keyboardLost() {
 
 void KeyFilter::onGraceTimer() {
     bool waiting = false;
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < kGameKeys; ++i) {
         if (releaseAt_[i] == kNone) continue;
         if (releaseAt_[i] <= clock_.nowMs()) {
             releaseAt_[i] = kNone;
-            play_.keyUp(kArrows[i]);
+            play_.keyUp(kKeysTheGameReads[i]);
         } else {
             waiting = true;
         }

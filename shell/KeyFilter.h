@@ -4,6 +4,7 @@
 #include "play/Key.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -14,11 +15,11 @@ class PlayScreen;
 
 // Which of a window's key events reach the play screen. A held key repeats
 // as release and press pairs; only the real press and the real release
-// reach the game, so a held key stays held. A window system marks the
-// repeats, but on a busy machine it may send a repeat's release unmarked
-// with its press a moment behind: so an arrow's release counts only when
-// no press of the same key follows within kReleaseGraceMs. While the
-// explosion is shown the game hears no key at all.
+// reach the game, so a held key stays held and a held Enter or E acts once.
+// A window system marks the repeats, but on a busy machine it may send a
+// repeat's release unmarked with its press a moment behind: so a release
+// counts only when no press of the same key follows within kReleaseGraceMs.
+// While the explosion is shown the game hears no key at all.
 class KeyFilter {
 public:
     static constexpr std::int64_t kReleaseGraceMs = 8;
@@ -32,15 +33,16 @@ public:
 
 private:
     static constexpr std::int64_t kNone = -1;
-    static int arrowIndex(play::Key key);
+    static constexpr std::size_t kGameKeys = 5;  // Left, Right, Down, Enter and E
+    static int gameKeyIndex(play::Key key);
     void onGraceTimer();
 
     PlayScreen& play_;
     const TimerHold& hold_;
     const Clock& clock_;
     std::unique_ptr<Timer> graceTimer_;
-    // For Left, Right and Down: when a release waiting for its grace counts.
-    std::array<std::int64_t, 3> releaseAt_{kNone, kNone, kNone};
+    // For each key the game reads: when a release waiting for its grace counts.
+    std::array<std::int64_t, kGameKeys> releaseAt_{kNone, kNone, kNone, kNone, kNone};
 };
 
 } // namespace zol

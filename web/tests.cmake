@@ -39,7 +39,7 @@ set(tests ${ZOLBAS_ROOT}/tests)
 zolbas_node_test(zolbas_game_test
   SOURCES ${tests}/ValueRulesTest.cpp ${tests}/FloatTextTest.cpp ${tests}/ScoreStoreTest.cpp
   LIBRARIES zolbas_sim)
-file(GLOB play_tests CONFIGURE_DEPENDS ${tests}/play/*.cpp ${tests}/shell/*.cpp)
+file(GLOB play_tests CONFIGURE_DEPENDS ${tests}/play/*.cpp ${tests}/platform/*.cpp ${tests}/shell/*.cpp)
 zolbas_node_test(zolbas_play_test SOURCES ${play_tests} LIBRARIES zolbas_sim)
 zolbas_node_test(zolbas_pictures_test
   SOURCES ${tests}/PicturesTest.cpp ${tests}/WalkerPicturesTest.cpp ${tests}/XpmImageTest.cpp
