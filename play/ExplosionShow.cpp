@@ -1,5 +1,6 @@
 #include "play/ExplosionShow.h"
 
+#include "platform/Clock.h"
 #include "platform/TimerHold.h"
 #include "play/Pixels.h"
 #include "shell/HandlerGuard.h"
@@ -10,9 +11,8 @@ namespace zol::play {
 
 namespace {
 
-// The whole show takes about this long; a circle costs as much time as
-// five lines, so the blast grows visibly after the sweeps.
-constexpr double kShowMs = 1500;
+// A circle costs as much time as five lines, so the blast grows visibly
+// after the sweeps.
 constexpr double kCircleCost = 5;
 
 double cost(const Stroke& s) { return s.isCircle ? kCircleCost : 1; }
@@ -33,9 +33,10 @@ void ExplosionShow::circle(double cx, double cy, double radius, Rgb colour) {
 }
 
 void ExplosionShow::present(std::function<void()> then) {
-    double total = 0;
-    for (std::size_t i = next_; i < strokes_.size(); ++i) total += cost(strokes_[i]);
-    budgetPerFrame_ = total / (kShowMs / kFrameMs);
+    totalCost_ = 0;
+    for (std::size_t i = next_; i < strokes_.size(); ++i) totalCost_ += cost(strokes_[i]);
+    costShown_ = 0;
+    startedAt_ = clock_.nowMs();
     then_ = std::move(then);
     hold_.explosionStarted();
     started_();
@@ -43,13 +44,15 @@ void ExplosionShow::present(std::function<void()> then) {
 
 void ExplosionShow::frame(const std::function<void(const Stroke&)>& paint) {
     if (!showing()) return;
-    double spent = 0;
-    while (next_ < strokes_.size() && spent < budgetPerFrame_) {
+    const std::int64_t elapsed = clock_.nowMs() - startedAt_;
+    const bool over = elapsed >= kShowMs;
+    const double due = totalCost_ * static_cast<double>(elapsed) / kShowMs;
+    while (next_ < strokes_.size() && (over || costShown_ + cost(strokes_[next_]) <= due)) {
         const Stroke& stroke = strokes_[next_++];
         paint(stroke);
-        spent += cost(stroke);
+        costShown_ += cost(stroke);
     }
-    if (next_ < strokes_.size()) return;
+    if (!over) return;
     auto then = std::exchange(then_, nullptr);
     hold_.explosionEnded();
     guard_.run(then);

@@ -39,7 +39,7 @@ FrontEnd::FrontEnd(const Services& s, HandlerGuard& guard, const MakeWindows& ma
     : guard_(guard),
       windows_(makeWindows(*this)),
       adapter_(std::make_unique<WindowsAdapter>(*this, *windows_)),
-      explosion_(s.timers.hold(), guard, [this] { windows_->startExplosion(); }),
+      explosion_(s.clock, s.timers.hold(), guard, [this] { windows_->startExplosion(); }),
       platform_{s.clock, s.timers, s.boxes, s.settings, s.sound, *adapter_, explosion_, s.trace, Rnd{}, s.appPath},
       program_(platform_),
       keys_(program_.play(), s.timers, s.clock) {}

@@ -30,7 +30,7 @@ public:
     virtual void raise(ScreenId screen) = 0;
     // Paint these parts of the play screen again from FrontEnd::playScene().
     virtual void repaintPlay(const std::vector<play::PixelRect>& damage) = 0;
-    // Call explosion().frame() every ExplosionShow::kFrameMs until
+    // Call explosion().frame() about every ExplosionShow::kFrameMs until
     // explosion().showing() is false.
     virtual void startExplosion() = 0;
     // The program has ended: every window goes and the event loop stops.

@@ -1,7 +1,8 @@
 // How a windowed front end paces the game-over explosion: the strokes are
-// handed out frame by frame over about a second and a half, a circle taking
-// the time of five lines, with the timers held until the last frame.
+// handed out as the clock runs over a second and a half, a circle taking the
+// time of five lines, with the timers held until the end.
 #include "platform/TimerHold.h"
+#include "platform/sim/SimClock.h"
 #include "play/ExplosionShow.h"
 #include "play/GameOver.h"
 #include "shell/HandlerGuard.h"
@@ -24,11 +25,12 @@ struct FramePainted {
 
 class ExplosionShowTest : public ::testing::Test {
 protected:
-    // Asks for frames as a front end does, until the show ends.
-    std::vector<FramePainted> playFrames(std::size_t atMost) {
+    // Asks for a frame every `everyMs`, as a front end does, until the show ends.
+    std::vector<FramePainted> playFrames(std::size_t atMost, int everyMs = ExplosionShow::kFrameMs) {
         std::vector<FramePainted> frames;
         while (show.showing() && frames.size() < atMost) {
             EXPECT_TRUE(hold.explosionShown()) << "before frame " << frames.size();
+            clock.set(clock.nowMs() + everyMs);
             FramePainted f;
             show.frame([&](const play::Stroke& s) { ++(s.isCircle ? f.circles : f.lines); });
             frames.push_back(f);
@@ -41,7 +43,8 @@ protected:
     std::vector<std::string> errors;
     HandlerGuard guard{[this](const std::string& message) { errors.push_back(message); }};
     int starts = 0;
-    ExplosionShow show{hold, guard, [this] { ++starts; }};
+    sim::SimClock clock;
+    ExplosionShow show{clock, hold, guard, [this] { ++starts; }};
     int gameWentOn = 0;
 };
 
@@ -75,6 +78,25 @@ TEST_F(ExplosionShowTest, TheGamesExplosionGrowsForOneAndAHalfSecondsWithACircle
     EXPECT_EQ(releases, 1);
     EXPECT_EQ(gameWentOn, 1);
     EXPECT_TRUE(errors.empty());
+}
+
+// However few the strokes, or late the frames, the show takes its time and
+// no longer. A stroke shows once its own time has passed: after ten lines,
+// the first circle at three quarters (10 + 5 of 20).
+TEST_F(ExplosionShowTest, ASmallShowOrLateFramesKeepTheSameTime) {
+    for (int i = 0; i < 10; ++i) show.line(0, 0, 15 * i, 150, Rgb{255, 0, 0});
+    for (int i = 0; i < 2; ++i) show.circle(0, 0, 15 * i, Rgb{255, 0, 0});
+    show.present([this] { ++gameWentOn; });
+    std::vector<FramePainted> frames = playFrames(1000);
+    EXPECT_NEAR(static_cast<double>(frames.size()), 1500.0 / ExplosionShow::kFrameMs, 1);
+    std::size_t firstCircleFrame = 0;
+    while (frames[firstCircleFrame].circles == 0) ++firstCircleFrame;
+    EXPECT_NEAR(static_cast<double>(firstCircleFrame + 1) / static_cast<double>(frames.size()), 0.75, 0.02);
+
+    show.present([this] { ++gameWentOn; });  // nothing left: over on time
+    frames = playFrames(1000, 100);
+    EXPECT_EQ(frames.size(), 15u);
+    EXPECT_EQ(gameWentOn, 2);
 }
 
 // The play window closed midway: the timers go at once, and neither the

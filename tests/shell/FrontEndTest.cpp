@@ -136,6 +136,7 @@ TEST_F(FrontEndTest, TheExplosionHoldsTheTimersAndKeysFrameByFrameThenTheGameGoe
     EXPECT_FALSE(heldKeys().left);
     int frames = 0;
     while (game.explosion().showing()) {
+        clock.set(clock.nowMs() + play::ExplosionShow::kFrameMs);
         game.explosion().frame([](const play::Stroke&) {});
         ++frames;
     }

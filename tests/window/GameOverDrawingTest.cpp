@@ -1,4 +1,5 @@
 #include "platform/TimerHold.h"
+#include "platform/qt/QtClock.h"
 #include "play/ExplosionShow.h"
 #include "play/GameOver.h"
 #include "shell/HandlerGuard.h"
@@ -25,7 +26,8 @@ QImage explosionAt(float x0) {
     window.setFixedSize(577, 409);
     TimerHold hold;
     HandlerGuard guard([](const std::string& message) { FAIL() << message; });
-    play::ExplosionShow show(hold, guard, [] {});
+    qt::QtClock clock;
+    play::ExplosionShow show(clock, hold, guard, [] {});
     window::ExplosionCanvas canvas(window, show);
     play::drawExplosion(show, x0);
     QEventLoop loop;

@@ -66,10 +66,7 @@ EMSCRIPTEN_KEEPALIVE void zolbas_box_answered(double elapsedMs, int okChosen) {
 
 EMSCRIPTEN_KEEPALIVE void zolbas_tune_ended(double elapsedMs) { page->tuneEnded(ms(elapsedMs)); }
 
-// How often the explosion wants a frame.
-EMSCRIPTEN_KEEPALIVE int zolbas_explosion_frame_ms() { return zol::play::ExplosionShow::kFrameMs; }
-
-// The strokes of the explosion's next frame, as JSON.
+// The explosion's strokes due by now and not yet shown, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* zolbas_explosion_frame(double elapsedMs) {
     std::vector<zol::play::Stroke> strokes;
     page->explosionFrame(ms(elapsedMs), [&](const zol::play::Stroke& s) { strokes.push_back(s); });

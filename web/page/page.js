@@ -18,8 +18,6 @@ const keepTrace = new URLSearchParams(location.search).has('trace');
 const traceLines = [];
 // When the title ran and the first tick came, in ms since navigation.
 const moments = {ready: null, firstTick: null};
-// The explosion's frames: how often, and how many were shown.
-const explosion = {frameMs: 16, startedAt: null, shown: 0};
 
 const text = (pointer) => module.UTF8ToString(pointer);
 const json = (pointer) => JSON.parse(text(pointer));
@@ -57,28 +55,18 @@ function collectTrace() {
   if (moments.firstTick === null && fresh.includes('"ev":"tick"')) moments.firstTick = performance.now();
 }
 
-// The explosion's frames due by now, each the strokes the game hands out.
-function explosionStrokes(now) {
-  if (!state().explosion) {
-    explosion.startedAt = null;
-    return [];
-  }
-  if (explosion.startedAt === null) [explosion.startedAt, explosion.shown] = [now, 0];
-  const strokes = [];
-  while (explosion.shown <= (now - explosion.startedAt) / explosion.frameMs && state().explosion) {
-    strokes.push(...json(module._zolbas_explosion_frame(elapsed())));
-    explosion.shown += 1;
-  }
-  return strokes;
+// The explosion's strokes due by now: the game paces the show on its clock.
+function explosionStrokes() {
+  return state().explosion ? json(module._zolbas_explosion_frame(elapsed())) : [];
 }
 
 // Frames run while the game has something to do; an idle game (the title, a
 // box waiting) sleeps until the player's next input wakes it.
 let framesRunning = false;
 
-function frame(now) {
+function frame() {
   module._zolbas_frame(elapsed());
-  const strokes = explosionStrokes(now);
+  const strokes = explosionStrokes();
   sound.poll();
   screens.paint(strokes);
   collectTrace();
@@ -122,7 +110,6 @@ async function start() {
     document.fonts.load('16px "ＭＳ Ｐ明朝"'),
   ]);
   module = created;
-  explosion.frameMs = module._zolbas_explosion_frame_ms();
   screens = new Screens(document.getElementById('desktop'), game);
   module.page = {
     boxes,
