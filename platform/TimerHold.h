@@ -16,12 +16,18 @@ public:
     TimerHold(const TimerHold&) = delete;
     TimerHold& operator=(const TimerHold&) = delete;
 
-    void boxOpened() { ++openBoxes_; }
+    void boxOpened() {
+        ++openBoxes_;
+        ++timesTaken_;
+    }
     void boxClosed() {
         if (openBoxes_ > 0) --openBoxes_;
         letGo();
     }
-    void explosionStarted() { explosion_ = true; }
+    void explosionStarted() {
+        explosion_ = true;
+        ++timesTaken_;
+    }
     void explosionEnded() {
         explosion_ = false;
         letGo();
@@ -30,6 +36,9 @@ public:
     bool held() const { return openBoxes_ > 0 || explosion_; }
     bool boxOpen() const { return openBoxes_ > 0; }
     bool explosionShown() const { return explosion_; }
+    // How often a box or the explosion has taken the hold: whoever keeps
+    // state across it can tell that the game let go of its keys meanwhile.
+    unsigned timesTaken() const { return timesTaken_; }
 
 private:
     void letGo() {
@@ -39,6 +48,7 @@ private:
     std::function<void()> released_;
     int openBoxes_ = 0;
     bool explosion_ = false;
+    unsigned timesTaken_ = 0;
 };
 
 } // namespace zol

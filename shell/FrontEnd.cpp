@@ -50,21 +50,21 @@ void FrontEnd::start() {
     guard_.run([this] { program_.start(); });
 }
 
-void FrontEnd::keyDown(play::Key key, bool autoRepeat) {
+void FrontEnd::keyDown(InputSource from, play::Key key, bool autoRepeat) {
     guard_.run([&] {
-        if (isLoaded(ScreenId::Play)) keys_.keyDown(key, autoRepeat);
+        if (isLoaded(ScreenId::Play)) keys_.keyDown(from, key, autoRepeat);
     });
 }
 
-void FrontEnd::keyUp(play::Key key, bool autoRepeat) {
+void FrontEnd::keyUp(InputSource from, play::Key key, bool autoRepeat) {
     guard_.run([&] {
-        if (isLoaded(ScreenId::Play)) keys_.keyUp(key, autoRepeat);
+        if (isLoaded(ScreenId::Play)) keys_.keyUp(from, key, autoRepeat);
     });
 }
 
-void FrontEnd::keyboardLost() {
+void FrontEnd::inputLost() {
     guard_.run([&] {
-        if (isLoaded(ScreenId::Play)) keys_.keyboardLost();
+        if (isLoaded(ScreenId::Play)) keys_.inputLost();
     });
 }
 

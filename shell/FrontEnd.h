@@ -63,11 +63,12 @@ public:
     void start();
     bool ended() const { return program_.ended(); }
 
-    // What the player did, as the window system tells it.
-    void keyDown(play::Key key, bool autoRepeat);
-    void keyUp(play::Key key, bool autoRepeat);
+    // What the player did, as the window system, a pad or a touch control
+    // tells it: every key of the game comes in here.
+    void keyDown(InputSource from, play::Key key, bool autoRepeat);
+    void keyUp(InputSource from, play::Key key, bool autoRepeat);
     // The play window lost the keyboard (another window became active).
-    void keyboardLost();
+    void inputLost();
     void closePressed(ScreenId screen);
     void buttonChosen(Button button);
 

@@ -11,7 +11,20 @@ using play::Key;
 
 namespace {
 
+// The arrows first: they are held; Enter and E act on their press alone.
 constexpr Key kKeysTheGameReads[] = {Key::Left, Key::Right, Key::Down, Key::Enter, Key::GiveUp};
+
+bool fromKeyboard(InputSource from) { return from.kind == InputSource::Kind::Keyboard; }
+
+// A bit per source: the keyboard, the touch controls, then each pad.
+std::uint32_t sourceBit(InputSource from) {
+    switch (from.kind) {
+    case InputSource::Kind::Keyboard: return 1u;
+    case InputSource::Kind::Touch: return 2u;
+    case InputSource::Kind::Pad: return from.pad >= 0 && from.pad < InputSource::kPads ? 4u << from.pad : 0u;
+    }
+    return 0u;
+}
 
 } // namespace
 
@@ -19,7 +32,8 @@ KeyFilter::KeyFilter(PlayScreen& play, TimerService& timers, const Clock& clock)
     : play_(play),
       hold_(timers.hold()),
       clock_(clock),
-      graceTimer_(timers.create(static_cast<int>(kReleaseGraceMs), [this] { onGraceTimer(); })) {}
+      graceTimer_(timers.create(static_cast<int>(kReleaseGraceMs), [this] { onGraceTimer(); })),
+      holdsSeen_(hold_.timesTaken()) {}
 
 int KeyFilter::gameKeyIndex(Key key) {
     static_assert(std::size(kKeysTheGameReads) == kGameKeys);
@@ -28,31 +42,54 @@ int KeyFilter::gameKeyIndex(Key key) {
     return -1;
 }
 
-void KeyFilter::keyDown(Key key, bool autoRepeat) {
-    if (hold_.explosionShown()) return;
+void KeyFilter::keyDown(InputSource from, Key key, bool autoRepeat) {
+    forgetWhatAHoldLetGo();
     const int index = gameKeyIndex(key);
-    if (index >= 0 && releaseAt_[index] != kNone) {
+    const std::uint32_t source = sourceBit(from);
+    if (hold_.held() || index < 0 || source == 0) return;
+    if (fromKeyboard(from) && releaseAt_[index] != kNone) {
         releaseAt_[index] = kNone;  // that release was a repeat's: the key is still held
         return;
     }
-    if (!autoRepeat) play_.keyDown(key);
+    if (autoRepeat) return;
+    if (static_cast<std::size_t>(index) < kArrows) heldBy_[index] |= source;
+    play_.keyDown(key);
 }
 
-void KeyFilter::keyUp(Key key, bool autoRepeat) {
-    if (hold_.explosionShown() || autoRepeat) return;
+void KeyFilter::keyUp(InputSource from, Key key, bool autoRepeat) {
+    forgetWhatAHoldLetGo();
     const int index = gameKeyIndex(key);
-    if (index < 0) {
-        play_.keyUp(key);
+    const std::uint32_t source = sourceBit(from);
+    if (autoRepeat || index < 0 || source == 0) return;
+    if (!fromKeyboard(from)) {
+        letGo(static_cast<std::size_t>(index), source);
         return;
     }
     releaseAt_[index] = clock_.nowMs() + kReleaseGraceMs;
     graceTimer_->setEnabled(true);
 }
 
-void KeyFilter::keyboardLost() {
+void KeyFilter::inputLost() {
+    heldBy_.fill(0);
     releaseAt_.fill(kNone);
     graceTimer_->setEnabled(false);
     play_.keyboardLost();
+}
+
+// A box or the explosion makes the game let go of every key by itself; a
+// source's release may then go to the box and never come here.
+void KeyFilter::forgetWhatAHoldLetGo() {
+    if (hold_.timesTaken() == holdsSeen_) return;
+    holdsSeen_ = hold_.timesTaken();
+    heldBy_.fill(0);
+    releaseAt_.fill(kNone);
+    graceTimer_->setEnabled(false);
+}
+
+void KeyFilter::letGo(std::size_t index, std::uint32_t sources) {
+    if (index >= kArrows) return;
+    heldBy_[index] &= ~sources;
+    if (heldBy_[index] == 0 && !hold_.held()) play_.keyUp(kKeysTheGameReads[index]);
 }
 
 void KeyFilter::onGraceTimer() {
@@ -61,7 +98,7 @@ void KeyFilter::onGraceTimer() {
         if (releaseAt_[i] == kNone) continue;
         if (releaseAt_[i] <= clock_.nowMs()) {
             releaseAt_[i] = kNone;
-            play_.keyUp(kKeysTheGameReads[i]);
+            letGo(i, sourceBit(InputSource::keyboard()));
         } else {
             waiting = true;
         }

@@ -84,12 +84,12 @@ LRESULT PlayWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: paint(); return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers everything
-    case WM_KEYDOWN: game_.keyDown(gameKey(wParam), isAutoRepeat(lParam)); return 0;
-    case WM_KEYUP: game_.keyUp(gameKey(wParam), false); return 0;
+    case WM_KEYDOWN: game_.keyDown(InputSource::keyboard(), gameKey(wParam), isAutoRepeat(lParam)); return 0;
+    case WM_KEYUP: game_.keyUp(InputSource::keyboard(), gameKey(wParam), false); return 0;
     // Without the keyboard the window would never see a release: no key sticks.
-    case WM_KILLFOCUS: game_.keyboardLost(); break;
+    case WM_KILLFOCUS: game_.inputLost(); break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) game_.keyboardLost();
+        if (LOWORD(wParam) == WA_INACTIVE) game_.inputLost();
         break;
     case WM_TIMER:
         if (explosion_.onTimer(wParam)) return 0;

@@ -61,18 +61,18 @@ void PlayWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void PlayWindow::keyPressEvent(QKeyEvent* event) { game_.keyDown(gameKey(*event), event->isAutoRepeat()); }
+void PlayWindow::keyPressEvent(QKeyEvent* event) { game_.keyDown(InputSource::keyboard(), gameKey(*event), event->isAutoRepeat()); }
 
-void PlayWindow::keyReleaseEvent(QKeyEvent* event) { game_.keyUp(gameKey(*event), event->isAutoRepeat()); }
+void PlayWindow::keyReleaseEvent(QKeyEvent* event) { game_.keyUp(InputSource::keyboard(), gameKey(*event), event->isAutoRepeat()); }
 
 // Without the keyboard the window would never see a release: no key sticks.
 void PlayWindow::focusOutEvent(QFocusEvent* event) {
-    game_.keyboardLost();
+    game_.inputLost();
     QWidget::focusOutEvent(event);
 }
 
 void PlayWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) game_.keyboardLost();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) game_.inputLost();
     QWidget::changeEvent(event);
 }
 

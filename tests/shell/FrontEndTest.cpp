@@ -74,16 +74,16 @@ protected:
 };
 
 TEST_F(FrontEndTest, AHeldKeyStaysHeldThroughARepeatWhosePressComesLate) {
-    game.keyDown(Key::Down, false);
-    game.keyUp(Key::Down, false);  // a repeat's release, not marked as one
+    game.keyDown(InputSource::keyboard(), Key::Down, false);
+    game.keyUp(InputSource::keyboard(), Key::Down, false);  // a repeat's release, not marked as one
     wait(3);
     EXPECT_TRUE(heldKeys().down);
-    game.keyDown(Key::Down, false);  // its press, a moment behind
+    game.keyDown(InputSource::keyboard(), Key::Down, false);  // its press, a moment behind
     wait(60);
     EXPECT_TRUE(heldKeys().down);
-    game.keyUp(Key::Down, true);  // marked repeats never reach the game
-    game.keyDown(Key::Down, true);
-    game.keyUp(Key::Down, false);  // a real release counts after its grace
+    game.keyUp(InputSource::keyboard(), Key::Down, true);  // marked repeats never reach the game
+    game.keyDown(InputSource::keyboard(), Key::Down, true);
+    game.keyUp(InputSource::keyboard(), Key::Down, false);  // a real release counts after its grace
     EXPECT_TRUE(heldKeys().down);
     wait(KeyFilter::kReleaseGraceMs + 8);
     EXPECT_FALSE(heldKeys().down);
@@ -118,9 +118,9 @@ TEST_F(FrontEndTest, EveryPartOfTheScreenThatMovedIsRepaintedAndNothingElse) {
         const play::PlayControls before = game.program().play().controls();
         const Key steer = tick < 20 ? Key::Left : Key::Right;
         windows->repaints.clear();
-        game.keyDown(steer, false);
+        game.keyDown(InputSource::keyboard(), steer, false);
         wait(51);
-        game.keyUp(steer, false);
+        game.keyUp(InputSource::keyboard(), steer, false);
         ASSERT_EQ(windows->repaints.size(), 1u);
         EXPECT_EQ(pixelsOf(windows->repaints.back()),
                   pixelsOf(changedPlaces(play::playScene(before), play::playScene(game.program().play().controls()))));
@@ -128,11 +128,11 @@ TEST_F(FrontEndTest, EveryPartOfTheScreenThatMovedIsRepaintedAndNothingElse) {
 }
 
 TEST_F(FrontEndTest, TheExplosionHoldsTheTimersAndKeysFrameByFrameThenTheGameGoesOn) {
-    game.keyDown(Key::GiveUp, false);
+    game.keyDown(InputSource::keyboard(), Key::GiveUp, false);
     wait(120);
     ASSERT_EQ(windows->explosions, 1);
     EXPECT_TRUE(timers.hold().explosionShown());
-    game.keyDown(Key::Left, false);
+    game.keyDown(InputSource::keyboard(), Key::Left, false);
     EXPECT_FALSE(heldKeys().left);
     int frames = 0;
     while (game.explosion().showing()) {
@@ -146,7 +146,7 @@ TEST_F(FrontEndTest, TheExplosionHoldsTheTimersAndKeysFrameByFrameThenTheGameGoe
 }
 
 TEST_F(FrontEndTest, ClosingThePlayWindowDuringTheExplosionLetsTheTimersGo) {
-    game.keyDown(Key::GiveUp, false);
+    game.keyDown(InputSource::keyboard(), Key::GiveUp, false);
     wait(120);
     ASSERT_TRUE(timers.hold().held());
     game.closePressed(ScreenId::Play);

@@ -72,14 +72,14 @@ TEST_F(KeyFilterTest, EachArrowStaysHeldThroughALateRepeatAndIsLetGoJustAfterThe
                   {Key::Down, &play::HeldKeys::down}};
     for (const auto& arrow : arrows) {
         SCOPED_TRACE(static_cast<int>(arrow.key));
-        game.keyDown(arrow.key, false);
-        game.keyUp(arrow.key, false);  // a repeat's release, unmarked
+        game.keyDown(InputSource::keyboard(), arrow.key, false);
+        game.keyUp(InputSource::keyboard(), arrow.key, false);  // a repeat's release, unmarked
         EXPECT_TRUE(held().*arrow.flag);
         wait(kGraceMs - 2);
-        game.keyDown(arrow.key, false);  // and its press, late but within the grace
+        game.keyDown(InputSource::keyboard(), arrow.key, false);  // and its press, late but within the grace
         wait(60);
         EXPECT_TRUE(held().*arrow.flag);
-        game.keyUp(arrow.key, false);  // the player lets go
+        game.keyUp(InputSource::keyboard(), arrow.key, false);  // the player lets go
         wait(kGraceMs - 1);
         EXPECT_TRUE(held().*arrow.flag);
         wait(2);
@@ -92,44 +92,77 @@ TEST_F(KeyFilterTest, EachArrowStaysHeldThroughALateRepeatAndIsLetGoJustAfterThe
 // marked or, on a busy machine, not: one box all the same. Only a new press
 // calls the next time-out.
 TEST_F(KeyFilterTest, AHeldEnterCallsOneTimeOut) {
-    game.keyDown(Key::Enter, false);
+    game.keyDown(InputSource::keyboard(), Key::Enter, false);
     ASSERT_EQ(boxesOpened(), 1u);
     for (int i = 0; i < 3; ++i) {
-        game.keyUp(Key::Enter, true);
-        game.keyDown(Key::Enter, true);
+        game.keyUp(InputSource::keyboard(), Key::Enter, true);
+        game.keyDown(InputSource::keyboard(), Key::Enter, true);
     }
     boxes.answer(true);
-    for (int i = 0; i < 3; ++i) game.keyDown(Key::Enter, true);
-    game.keyUp(Key::Enter, false);  // a busy machine's repeat, unmarked
+    for (int i = 0; i < 3; ++i) game.keyDown(InputSource::keyboard(), Key::Enter, true);
+    game.keyUp(InputSource::keyboard(), Key::Enter, false);  // a busy machine's repeat, unmarked
     wait(kGraceMs - 2);
-    game.keyDown(Key::Enter, false);
+    game.keyDown(InputSource::keyboard(), Key::Enter, false);
     EXPECT_EQ(boxesOpened(), 1u);
     wait(60);
-    game.keyUp(Key::Enter, false);  // the player lets go, and presses again
+    game.keyUp(InputSource::keyboard(), Key::Enter, false);  // the player lets go, and presses again
     wait(kGraceMs + 1);
-    game.keyDown(Key::Enter, false);
+    game.keyDown(InputSource::keyboard(), Key::Enter, false);
     EXPECT_EQ(boxesOpened(), 2u);
 }
 
 // The window lost the keyboard with an arrow's release still in its grace:
 // everything lets go at once, and the next press of it is a press again.
 TEST_F(KeyFilterTest, LosingTheKeyboardLetsGoOfEveryKeyAtOnce) {
-    for (Key key : {Key::Left, Key::Right, Key::Down}) game.keyDown(key, false);
-    game.keyUp(Key::Left, false);
-    game.keyboardLost();
+    for (Key key : {Key::Left, Key::Right, Key::Down}) game.keyDown(InputSource::keyboard(), key, false);
+    game.keyUp(InputSource::keyboard(), Key::Left, false);
+    game.inputLost();
     EXPECT_FALSE(held().left || held().right || held().down);
-    game.keyDown(Key::Left, false);
+    game.keyDown(InputSource::keyboard(), Key::Left, false);
     wait(2 * kGraceMs);
     EXPECT_TRUE(held().left);
     EXPECT_FALSE(held().right || held().down);
 }
 
+// Keyboard, pads and touch steer together: an arrow is held while any of
+// them holds it, a pad's release counts at once, and a release that went to
+// a box (the keyboard's, behind a modal box) leaves nothing stuck after it.
+TEST_F(KeyFilterTest, EverySourceHoldsAnArrowUntilTheLastLetsGo) {
+    const InputSource keyboard = InputSource::keyboard(), pad0 = InputSource::padNumber(0),
+                      pad1 = InputSource::padNumber(1), touch = InputSource::touch();
+    game.keyDown(keyboard, Key::Left, false);
+    game.keyDown(pad0, Key::Left, false);
+    game.keyDown(touch, Key::Left, false);
+    game.keyUp(keyboard, Key::Left, false);
+    game.keyUp(touch, Key::Left, false);
+    wait(2 * kGraceMs);
+    EXPECT_TRUE(held().left);
+    game.keyUp(pad0, Key::Left, false);
+    EXPECT_FALSE(held().left);  // no grace for a pad
+
+    game.keyDown(keyboard, Key::Down, false);
+    game.keyDown(pad1, Key::Right, false);
+    game.keyDown(pad1, Key::Enter, false);  // the time-out box: the game lets go
+    ASSERT_TRUE(boxes.isOpen());
+    EXPECT_FALSE(held().down || held().right);
+    game.keyDown(pad0, Key::Left, false);  // the box has the keys now
+    game.keyUp(pad1, Key::Right, false);
+    boxes.answer(true);
+    EXPECT_FALSE(held().left);
+    game.keyDown(pad0, Key::Down, false);
+    EXPECT_TRUE(held().down);
+    game.keyUp(pad0, Key::Down, false);  // the keyboard's Down was let go in the box
+    EXPECT_FALSE(held().down);
+    game.keyDown(InputSource::padNumber(InputSource::kPads), Key::Right, false);
+    EXPECT_FALSE(held().right);
+}
+
 TEST_F(KeyFilterTest, NoKeyReachesTheGameWhileTheExplosionIsShown) {
-    game.keyDown(Key::GiveUp, false);
+    game.keyDown(InputSource::keyboard(), Key::GiveUp, false);
     wait(120);
     ASSERT_TRUE(game.explosion().showing());
     const std::size_t boxesBefore = boxesOpened();
-    for (Key key : {Key::Left, Key::Right, Key::Down, Key::Enter}) game.keyDown(key, false);
+    for (Key key : {Key::Left, Key::Right, Key::Down, Key::Enter}) game.keyDown(InputSource::keyboard(), key, false);
     EXPECT_FALSE(held().left || held().right || held().down);
     EXPECT_EQ(boxesOpened(), boxesBefore);
     EXPECT_FALSE(boxes.isOpen());

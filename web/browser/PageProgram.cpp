@@ -89,9 +89,9 @@ void PageProgram::key(std::int64_t elapsedMs, bool down, play::Key key, bool aut
     if (!reach(elapsedMs) || boxes_.isOpen()) return;
     const Effects before = effects();
     if (down) {
-        game_.keyDown(key, autoRepeat);
+        game_.keyDown(InputSource::keyboard(), key, autoRepeat);
     } else {
-        game_.keyUp(key, autoRepeat);
+        game_.keyUp(InputSource::keyboard(), key, autoRepeat);
     }
     recordKeys(before, true);
 }
@@ -99,7 +99,7 @@ void PageProgram::key(std::int64_t elapsedMs, bool down, play::Key key, bool aut
 void PageProgram::keyboardLost(std::int64_t elapsedMs) {
     if (!reach(elapsedMs) || boxes_.isOpen()) return;
     const Effects before = effects();
-    game_.keyboardLost();
+    game_.inputLost();
     recordKeys(before, true);
 }
 
