@@ -2,15 +2,9 @@
 // repaints, the explosion's show and the hold on the timers, and what a
 // run-time error does. The game runs on the simulated services, driven the
 // way a windowed front end drives it.
-#include "platform/sim/SimClock.h"
-#include "platform/sim/SimMessageBoxes.h"
-#include "platform/sim/SimSettingsStore.h"
-#include "platform/sim/SimSoundDevice.h"
-#include "platform/sim/SimTimerService.h"
 #include "runtime/RuntimeError.h"
-#include "shell/FrontEnd.h"
 #include "shell/HandlerGuard.h"
-#include "trace/Trace.h"
+#include "tests/shell/FrontEndRig.h"
 
 #include <gtest/gtest.h>
 
@@ -29,49 +23,7 @@ namespace {
 
 using play::Key;
 
-struct RecordedWindows : FrontEndWindows {
-    void open(ScreenId) override {}
-    void close(ScreenId) override {}
-    void raise(ScreenId) override {}
-    void repaintPlay(const std::vector<play::PixelRect>& damage) override { repaints.push_back(damage); }
-    void startExplosion() override { ++explosions; }
-    void quit() override {}
-
-    std::vector<std::vector<play::PixelRect>> repaints;
-    int explosions = 0;
-};
-
-class FrontEndTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        game.start();
-        game.buttonChosen(Button::Play);
-        wait(60);
-    }
-    // Real time passing, a millisecond at a time, with the timers' events.
-    void wait(int ms) {
-        for (int i = 0; i < ms; ++i) {
-            clock.set(clock.nowMs() + 1);
-            timers.fireDue([this] { return timers.hold().held(); });
-        }
-    }
-    const play::HeldKeys& heldKeys() const { return game.program().play().heldKeys(); }
-
-    sim::SimClock clock;
-    sim::SimTimerService timers{clock};
-    Trace trace;
-    sim::SimMessageBoxes boxes{timers.hold(), trace, clock};
-    sim::SimSettingsStore settings;
-    sim::SimSoundDevice sound;
-    std::vector<std::string> errors;
-    HandlerGuard guard{[this](const std::string& message) { errors.push_back(message); }};
-    RecordedWindows* windows = nullptr;
-    FrontEnd game{{clock, timers, boxes, settings, sound, trace, "."}, guard, [this](FrontEnd&) {
-                      auto made = std::make_unique<RecordedWindows>();
-                      windows = made.get();
-                      return made;
-                  }};
-};
+using FrontEndTest = FrontEndRig;
 
 TEST_F(FrontEndTest, AHeldKeyStaysHeldThroughARepeatWhosePressComesLate) {
     game.keyDown(InputSource::keyboard(), Key::Down, false);

@@ -1,65 +1,21 @@
-// Which key events of a window reach the game, for every key it reads:
-// repeats of a held key do not, an arrow's late repeat keeps it held, and
-// nothing gets through while the explosion is shown. The game runs on the
-// simulated services, driven as a windowed front end drives it.
-#include "platform/sim/SimClock.h"
-#include "platform/sim/SimMessageBoxes.h"
-#include "platform/sim/SimSettingsStore.h"
-#include "platform/sim/SimSoundDevice.h"
-#include "platform/sim/SimTimerService.h"
-#include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
-#include "tests/play/EventLog.h"
-#include "trace/Trace.h"
+// Which key events reach the game, for every key it reads and from every
+// source: repeats of a held key do not, an arrow's late repeat keeps it
+// held, an arrow stays held while any source holds it, and nothing gets
+// through while a box is open or the explosion is shown.
+#include "tests/shell/FrontEndRig.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstddef>
+#include <cstdint>
 
 namespace zol::test {
 namespace {
 
 using play::Key;
 
-struct NoWindows : FrontEndWindows {
-    void open(ScreenId) override {}
-    void close(ScreenId) override {}
-    void raise(ScreenId) override {}
-    void repaintPlay(const std::vector<play::PixelRect>&) override {}
-    void startExplosion() override {}
-    void quit() override {}
-};
-
-class KeyFilterTest : public ::testing::Test {
+class KeyFilterTest : public FrontEndRig {
 protected:
-    void SetUp() override {
-        game.start();
-        game.buttonChosen(Button::Play);
-        wait(60);
-    }
-    // Real time passing, a millisecond at a time, with the timers' events.
-    void wait(std::int64_t ms) {
-        for (std::int64_t i = 0; i < ms; ++i) {
-            clock.set(clock.nowMs() + 1);
-            timers.fireDue([this] { return timers.hold().held(); });
-        }
-    }
-    const play::HeldKeys& held() const { return game.program().play().heldKeys(); }
+    const play::HeldKeys& held() const { return heldKeys(); }
     std::size_t boxesOpened() { return log.only("msgbox").size(); }
-
-    sim::SimClock clock;
-    sim::SimTimerService timers{clock};
-    EventLog log;
-    Trace trace{log.file()};
-    sim::SimMessageBoxes boxes{timers.hold(), trace, clock};
-    sim::SimSettingsStore settings;
-    sim::SimSoundDevice sound;
-    std::vector<std::string> errors;
-    HandlerGuard guard{[this](const std::string& message) { errors.push_back(message); }};
-    FrontEnd game{{clock, timers, boxes, settings, sound, trace, "."}, guard,
-                  [](FrontEnd&) { return std::make_unique<NoWindows>(); }};
 };
 
 constexpr std::int64_t kGraceMs = KeyFilter::kReleaseGraceMs;
