@@ -29,11 +29,7 @@ std::uint32_t sourceBit(InputSource from) {
 } // namespace
 
 KeyFilter::KeyFilter(PlayScreen& play, TimerService& timers, const Clock& clock)
-    : play_(play),
-      hold_(timers.hold()),
-      clock_(clock),
-      graceTimer_(timers.create(static_cast<int>(kReleaseGraceMs), [this] { onGraceTimer(); })),
-      holdsSeen_(hold_.timesTaken()) {}
+    : play_(play), timers_(timers), clock_(clock), holdsSeen_(timers.hold().timesTaken()) {}
 
 int KeyFilter::gameKeyIndex(Key key) {
     static_assert(std::size(kKeysTheGameReads) == kGameKeys);
@@ -46,7 +42,7 @@ void KeyFilter::keyDown(InputSource from, Key key, bool autoRepeat) {
     forgetWhatAHoldLetGo();
     const int index = gameKeyIndex(key);
     const std::uint32_t source = sourceBit(from);
-    if (hold_.held() || index < 0 || source == 0) return;
+    if (timers_.hold().held() || index < 0 || source == 0) return;
     if (fromKeyboard(from) && releaseAt_[index] != kNone) {
         releaseAt_[index] = kNone;  // that release was a repeat's: the key is still held
         return;
@@ -66,30 +62,34 @@ void KeyFilter::keyUp(InputSource from, Key key, bool autoRepeat) {
         return;
     }
     releaseAt_[index] = clock_.nowMs() + kReleaseGraceMs;
+    if (!graceTimer_) graceTimer_ = timers_.create(static_cast<int>(kReleaseGraceMs), [this] { onGraceTimer(); });
     graceTimer_->setEnabled(true);
 }
 
 void KeyFilter::inputLost() {
     heldBy_.fill(0);
-    releaseAt_.fill(kNone);
-    graceTimer_->setEnabled(false);
+    dropPendingReleases();
     play_.keyboardLost();
+}
+
+void KeyFilter::dropPendingReleases() {
+    releaseAt_.fill(kNone);
+    graceTimer_.reset();
 }
 
 // A box or the explosion makes the game let go of every key by itself; a
 // source's release may then go to the box and never come here.
 void KeyFilter::forgetWhatAHoldLetGo() {
-    if (hold_.timesTaken() == holdsSeen_) return;
-    holdsSeen_ = hold_.timesTaken();
+    if (timers_.hold().timesTaken() == holdsSeen_) return;
+    holdsSeen_ = timers_.hold().timesTaken();
     heldBy_.fill(0);
-    releaseAt_.fill(kNone);
-    graceTimer_->setEnabled(false);
+    dropPendingReleases();
 }
 
 void KeyFilter::letGo(std::size_t index, std::uint32_t sources) {
     if (index >= kArrows) return;
     heldBy_[index] &= ~sources;
-    if (heldBy_[index] == 0 && !hold_.held()) play_.keyUp(kKeysTheGameReads[index]);
+    if (heldBy_[index] == 0 && !timers_.hold().held()) play_.keyUp(kKeysTheGameReads[index]);
 }
 
 void KeyFilter::onGraceTimer() {
@@ -103,7 +103,7 @@ void KeyFilter::onGraceTimer() {
             waiting = true;
         }
     }
-    if (!waiting) graceTimer_->setEnabled(false);
+    if (!waiting) graceTimer_.reset();  // from inside its own event: the timers allow it
 }
 
 } // namespace zol

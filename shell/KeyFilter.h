@@ -43,11 +43,15 @@ private:
     static int gameKeyIndex(play::Key key);
     void forgetWhatAHoldLetGo();
     void letGo(std::size_t index, std::uint32_t sources);
+    void dropPendingReleases();
     void onGraceTimer();
 
     PlayScreen& play_;
-    const TimerHold& hold_;
+    TimerService& timers_;
     const Clock& clock_;
+    // Made when a release waits and dropped when none does: within one
+    // millisecond it then fires after the play screen's own timers, as a
+    // replayed key event would come after them.
     std::unique_ptr<Timer> graceTimer_;
     unsigned holdsSeen_ = 0;
     // For each arrow: the sources that hold it, a bit each.

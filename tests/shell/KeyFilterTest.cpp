@@ -44,6 +44,33 @@ TEST_F(KeyFilterTest, EachArrowStaysHeldThroughALateRepeatAndIsLetGoJustAfterThe
     EXPECT_TRUE(errors.empty());
 }
 
+// A keyboard release whose grace ends in a tick's millisecond lets go after
+// that tick, as `up` in the page's replayed script comes after it.
+TEST_F(KeyFilterTest, AReleaseLandsAfterTheTickOfItsMillisecond) {
+    for (int round = 0; round < 2; ++round) {  // the second game's timers are made later
+        SCOPED_TRACE(round);
+        game.keyDown(InputSource::keyboard(), Key::Right, false);
+        wait(1);
+        const std::int64_t nextTick = log.only("tick").back().integer("lastTick") + 51;
+        wait(nextTick - kGraceMs - clock.nowMs());
+        game.keyUp(InputSource::keyboard(), Key::Right, false);
+        wait(kGraceMs);
+        const Event tick = log.only("tick").back();
+        ASSERT_EQ(tick.t(), nextTick);
+        EXPECT_EQ(tick.numbers("keyState"), (std::vector<double>{0, 1, 0}));
+        EXPECT_FALSE(held().right);
+        game.keyDown(InputSource::keyboard(), Key::GiveUp, false);
+        wait(120);
+        while (game.explosion().showing()) {
+            clock.set(clock.nowMs() + play::ExplosionShow::kFrameMs);
+            game.explosion().frame([](const play::Stroke&) {});
+        }
+        boxes.answer(true);  // play again
+        game.buttonChosen(Button::Play);
+        wait(60);
+    }
+}
+
 // A held Enter repeats while its time-out box is open and after it closes,
 // marked or, on a busy machine, not: one box all the same. Only a new press
 // calls the next time-out.
