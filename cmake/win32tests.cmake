@@ -30,7 +30,7 @@ add_test(NAME windows_simulate_anywhere
 add_test(NAME windows_windowed_round
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/windowed_round.sh ${ZOLBAS_GAME_COMMAND})
 # Both write the game's registry key in the one prefix: one at a time.
-set_tests_properties(windows_windowed_round PROPERTIES RESOURCE_LOCK "display;registry" TIMEOUT 180)
+set_tests_properties(windows_windowed_round PROPERTIES RESOURCE_LOCK "display;registry" TIMEOUT 300)
 set_tests_properties(zolbas_win32_platform_test PROPERTIES RESOURCE_LOCK registry)
 
 get_property(zolbas_wine_tests DIRECTORY PROPERTY TESTS)

@@ -106,7 +106,11 @@ window_gone() { wait_until 30 no_window "$1" || fail "the window $1 is still the
 
 process_gone() { ! kill -0 "$1" 2>/dev/null; }
 # Waits for the game to end by itself; $1 says what should have ended it.
-wait_for_exit() { wait_until 30 process_gone "$pid" || fail "$1 did not end the program"; }
+wait_for_exit() {
+  wait_until 30 process_gone "$pid" && return 0
+  ps -L -o pid,stat,wchan:24,comm -p "$pid" >&2 || true
+  fail "$1 did not end the program"
+}
 
 # The id of the window titled $1, once it has the keyboard.
 focused_window() {
