@@ -44,6 +44,8 @@ inline constexpr std::int32_t kCrushStartFrame = 40;
 inline constexpr std::int32_t kCrushFrameStep = 2;
 inline constexpr std::int32_t kCrushEndFrame = 70;
 inline constexpr std::int32_t kCrushFramesPerPicture = 10;
+// The walker pictures: four walking, three crushed.
+inline constexpr int kWalkerPictures = 7;
 
 // Points: a crush, and more for every level above 1; each combo count of a landing.
 inline constexpr std::int32_t kCrushPoints = 100;

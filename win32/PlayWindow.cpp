@@ -1,5 +1,6 @@
 #include "win32/PlayWindow.h"
 
+#include "play/PlayRules.h"
 #include "shell/FrontEnd.h"
 #include "win32/KeyCodes.h"
 #include "win32/LabelView.h"
@@ -20,7 +21,7 @@ PlayWindow::PlayWindow(FrontEnd& game)
     const HBITMAP surface = CreateCompatibleBitmap(screen, 1, 1);
     const HGDIOBJ before = SelectObject(scratch, surface);
     sprites_.drawMeteorite(scratch, deviceRect(kMeteorBox, dpi()));
-    for (int frame = 0; frame < 7; ++frame) sprites_.drawWalker(scratch, frame, deviceRect(kWalkerBoxes[0], dpi()));
+    for (int frame = 0; frame < play::kWalkerPictures; ++frame) sprites_.drawWalker(scratch, frame, deviceRect(kWalkerBoxes[0], dpi()));
     SelectObject(scratch, before);
     DeleteObject(surface);
     DeleteDC(scratch);

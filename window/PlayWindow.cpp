@@ -1,5 +1,6 @@
 #include "window/PlayWindow.h"
 
+#include "play/PlayRules.h"
 #include "shell/FrontEnd.h"
 #include "window/FormWindow.h"
 #include "window/KeyCodes.h"
@@ -29,7 +30,7 @@ PlayWindow::PlayWindow(FrontEnd& game)
     // first crush would otherwise cost its tick a millisecond or two.
     const qreal dpr = devicePixelRatioF();
     sprites_.meteorite(qrect(kMeteorBox).size(), dpr);
-    for (int frame = 0; frame < 7; ++frame) sprites_.walker(frame, qrect(kWalkerBoxes[0]).size(), dpr);
+    for (int frame = 0; frame < play::kWalkerPictures; ++frame) sprites_.walker(frame, qrect(kWalkerBoxes[0]).size(), dpr);
 }
 
 void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
