@@ -12,7 +12,8 @@
 
 namespace zol::window {
 
-std::string unreachableDisplayLine(const char* display, const char* waylandDisplay, const char* qpaPlatform) {
+std::string unreachableDisplayLine(const char* display, const char* waylandDisplay, const char* qpaPlatform,
+                                   const std::string& why) {
     std::string named;
     const auto name = [&](const char* variable, const char* value) {
         if (!value || !*value) return;
@@ -21,7 +22,8 @@ std::string unreachableDisplayLine(const char* display, const char* waylandDispl
     name("WAYLAND_DISPLAY", waylandDisplay);
     name("DISPLAY", display);
     name("QT_QPA_PLATFORM", qpaPlatform);
-    return "zolbas: cannot reach the display " + named + " to open the game's window\n";
+    return "zolbas: cannot reach the display " + named + " to open the game's window" +
+           (why.empty() ? "" : " (" + why + ")") + "\n";
 }
 
 namespace {
@@ -37,10 +39,19 @@ void show(const QString& message) {
     if (!isRuntimeFolderNotice(message)) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// Why Qt could not start: the first warning it gave (the display refused,
+// a plugin missing; what follows repeats it), on one line.
+std::string reason() {
+    constexpr qsizetype kMostChars = 160;
+    for (const QString& message : held)
+        if (!isRuntimeFolderNotice(message)) return message.simplified().left(kMostChars).toStdString();
+    return {};
+}
+
 void messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg && starting) {
         const std::string line = unreachableDisplayLine(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                                        std::getenv("QT_QPA_PLATFORM"));
+                                                        std::getenv("QT_QPA_PLATFORM"), reason());
         std::fputs(line.c_str(), stderr);
         _exit(1);
     }
