@@ -39,10 +39,10 @@ for ((i = 0; i < busy; i++)); do
 done
 
 # One round: both builds' windowed tests, each under its own X server when
-# there is no display (as tools/run-tests.sh runs them).
+# there is no display, as tools/run-tests.sh runs them.
 run_ctest() {
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest "$@"
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest "$@"
   else
     ctest "$@"
   fi

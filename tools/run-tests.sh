@@ -17,8 +17,10 @@ for build in "$@"; do
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     # A server per folder, never on the number the one before has just
     # left: a new server there can race with the old one's shutdown, and
-    # what Wine leaves on a display must not meet the Qt tests.
-    xvfb-run -a -n "$server" -s "-screen 0 1280x1024x24" \
+    # what Wine leaves on a display must not meet the Qt tests. Without
+    # -noreset the server resets whenever its last client goes, and a game
+    # starting at that moment cannot connect.
+    xvfb-run -a -n "$server" -s "-screen 0 1280x1024x24 -noreset" \
       ctest --test-dir "$build" --output-on-failure -j 2 || status=1
     server=$((server + 9))
   else

@@ -16,6 +16,7 @@ import json
 import pathlib
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 
@@ -220,7 +221,15 @@ def first_round(chromium, url, zolbas):
     check(page.storage("ZOL/1/HIc") == str(saved["maxCombo"]), f"localStorage HIc is {page.storage('ZOL/1/HIc')}")
 
     script = chromium.evaluate("zolbasPage.script()")
-    compare_with_replay(events, replayed(zolbas, script))
+    replay = replayed(zolbas, script)
+    try:
+        compare_with_replay(events, replay)
+    except RoundFailed as failure:
+        kept = pathlib.Path(tempfile.mkdtemp(prefix="page-round-"))
+        (kept / "page.script").write_text(script)
+        (kept / "page.jsonl").write_text("".join(json.dumps(e, ensure_ascii=False) + "\n" for e in events))
+        (kept / "replay.jsonl").write_text("".join(json.dumps(e, ensure_ascii=False) + "\n" for e in replay))
+        raise RoundFailed(f"{failure} (the script and both traces are in {kept})") from None
     return len(events), len(ticks)
 
 
