@@ -8,22 +8,27 @@ start_game
 enter_game
 before=$(screenshot "$play" status-before)
 
+# Ticks that saw these keys held ("1,0,1": Left and Down).
+ticks_holding() { [ "$(grep -c "\"keyState\":\[$1\]" "$work/trace.jsonl")" -ge "$2" ]; }
 xdotool keydown Down
-sleep 2
-xdotool keydown Left; sleep 0.3; xdotool keyup Left
-sleep 1
+wait_until 30 ticks_holding "0,0,1" 25 || fail "Down not read as held"
+xdotool keydown Left
+wait_until 30 ticks_holding "1,0,1" 3 || fail "Left not read as held"
+xdotool keyup Left
+wait_until 30 ticks_holding "0,0,1" 45 || fail "Down not read as held after Left"
 xdotool keyup Down
 
+# How evenly the ticks come is measured by bench/pacing.sh, on a quiet
+# machine; here no tick may come early.
 python3 - "$work/trace.jsonl" <<'PY' || fail "the ticks of the trace"
 import json, statistics, sys
 ticks = [json.loads(l) for l in open(sys.argv[1]) if '"tick"' in l]
 gaps = [b["lastTick"] - a["lastTick"] for a, b in zip(ticks, ticks[1:])]
 assert len(ticks) > 40, len(ticks)
 assert min(gaps) >= 51, f"two ticks {min(gaps)} ms apart"
-assert statistics.median(gaps) < 56, f"median gap {statistics.median(gaps)} ms"
 assert ticks[-1]["score"] > 0, "the score did not rise"
-# Down was held for three seconds, past the keyboard's auto-repeat delay:
-# the ticks that saw it held follow each other without a gap.
+# Down was held for about two and a half seconds, past the keyboard's
+# auto-repeat delay: the ticks that saw it held follow each other without a gap.
 held = [i for i, t in enumerate(ticks) if t["keyState"][2] == 1]
 assert len(held) > 40 and held == list(range(held[0], held[-1] + 1)), "Down read as released while held"
 assert str(ticks[-1]["score"]) in ticks[-1]["label1"]
@@ -37,19 +42,11 @@ status_changed() {
 }
 wait_until 10 status_changed || fail "the status line did not change"
 
-# The explosion's sweeps are the only pixels without green in the sky.
-sweeping() {
-  local shot
-  shot=$(screenshot "$play" explosion)
-  [ "$(convert "$shot" -crop 577x200+0+30 +repage -channel G -separate +channel -threshold 0 -negate \
-         -format '%[fx:int(mean*w*h+0.5)]' info:)" -gt 2000 ]
-}
+# That no key reaches the game while the explosion is shown is checked where
+# it is decided, on the game's clock (KeyFilterTest): here the show would
+# have to be caught in its second and a half.
 xdotool key e
-wait_until 20 sweeping || fail "no explosion after E"
-xdotool key Return   # during the explosion: no key reaches the game
 wait_for_event '"ev":"gameover"'
-has_event '"ev":"answer"' && fail "the explosion was over before Return was pressed"
-grep -q 'タイム' "$work/trace.jsonl" && fail "a key reached the game during the explosion"
 shot=$(screenshot "$play" game-over)
 x0=$(grep '"ev":"gameover"' "$work/trace.jsonl" | sed 's/.*"x0":\([-0-9.]*\).*/\1/')
 cx=$(( ${x0%.*} / 15 ))
