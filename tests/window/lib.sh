@@ -18,14 +18,29 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-unix:path=/nonexistent}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 pid=
+# Other games a test started itself; they go with it, whatever happens.
+others=()
 
 finish() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  [ ${#others[@]} -eq 0 ] || kill "${others[@]}" 2>/dev/null || true
   [ -n "${KEEP:-}" ] || rm -rf "$work"
 }
 trap finish EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# What the display shows, for a failure to say.
+shown_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    echo "  window $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" of process $(xdotool getwindowpid "$id" 2>/dev/null)"
+  done
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  shown_windows >&2
+  exit 1
+}
 
 start_game() {
   "$zolbas" --trace "$work/trace.jsonl" "$@" 2> "$work/stderr" &

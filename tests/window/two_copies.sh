@@ -7,12 +7,14 @@ printf '[1]\nHI=2000\nHIc=1\n' > "$ini"
 
 "$zolbas" --trace "$work/first.jsonl" 2>/dev/null &
 first=$!
+others+=("$first")
 loaded() { grep -q '"load"' "$1" 2>/dev/null; }
 wait_until 30 loaded "$work/first.jsonl" || fail "the first copy did not start"
 # Meanwhile a better best arrives in the store: the second copy starts with it.
 printf '[1]\nHI=5000\nHIc=3\n' > "$ini"
 "$zolbas" --trace "$work/second.jsonl" 2>/dev/null &
 second=$!
+others+=("$second")
 wait_until 30 loaded "$work/second.jsonl" || fail "the second copy did not start"
 grep -q '"hiScore":2000' "$work/first.jsonl" || fail "the first copy did not load 2000"
 grep -q '"hiScore":5000' "$work/second.jsonl" || fail "the second copy did not load 5000"
