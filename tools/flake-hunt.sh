@@ -39,10 +39,13 @@ for ((i = 0; i < busy; i++)); do
 done
 
 # One round: both builds' windowed tests, each under its own X server when
-# there is no display, as tools/run-tests.sh runs them.
+# there is no display, as tools/run-tests.sh runs them. The server's number
+# is drawn far from make check's (90, 99): a root made by check-in-chroot.sh
+# has its own /tmp, where xvfb-run cannot see another's lock, but shares the
+# abstract socket names with this machine.
 run_ctest() {
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest "$@"
+    xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1280x1024x24 -noreset" ctest "$@"
   else
     ctest "$@"
   fi
