@@ -56,7 +56,7 @@ PageProgram::Effects PageProgram::effects() const {
 // count only a moment later: what is recorded is what the game got. The
 // game lets go of every key itself when it opens a box, and runs out of
 // meteorites by itself; only a key opens the time-out box or gives up.
-void PageProgram::recordKeys(const Effects& before, bool byKey) {
+void PageProgram::recordKeys(Effects before, bool byKey) {
     const Effects now = effects();
     lastKeys_ = now;
     if (now.boxOpen) {

@@ -65,7 +65,8 @@ private:
     };
     Effects effects() const;
     void record(const std::string& command) { recorder_.record(clock_.nowMs(), command); }
-    void recordKeys(const Effects& before, bool byKey);
+    // `before` is a copy: the caller may pass lastKeys_, which this sets.
+    void recordKeys(Effects before, bool byKey);
     // Catches the clock up to the moment of an input; false once it ended.
     bool reach(std::int64_t elapsedMs);
 
