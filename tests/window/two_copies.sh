@@ -35,6 +35,8 @@ focus_window_of() {
   give_keyboard "$id"
 }
 saved() { grep -q '"op":"save"' "$1"; }
+# The copy's question comes after its save, and takes the keyboard when it
+# shows: the next keys must not come before it.
 give_up_in() {
   local trace=$1 pid=$2
   focus_window_of "$pid" "ゾルバス  別名　ケルノア"
@@ -42,6 +44,7 @@ give_up_in() {
   focus_window_of "$pid" "ゾルバス"
   xdotool key e
   wait_until 30 saved "$trace" || fail "no save in $trace"
+  wait_until 30 shown_by "$pid" "ゲームオーバー" > /dev/null || fail "no question from process $pid"
 }
 give_up_in "$work/second.jsonl" "$second"
 give_up_in "$work/first.jsonl" "$first"
