@@ -47,20 +47,25 @@ wait_until 10 status_changed || fail "the status line did not change"
 # have to be caught in its second and a half.
 xdotool key e
 wait_for_event '"ev":"gameover"'
-shot=$(screenshot "$play" game-over)
 x0=$(grep '"ev":"gameover"' "$work/trace.jsonl" | sed 's/.*"x0":\([-0-9.]*\).*/\1/')
 cx=$(( ${x0%.*} / 15 ))
 # The blast is a red disc on the form behind the controls: above the ground
-# band its pixels are pure red, brighter outwards.
-red=0
-for d in 12 18 24 30 36; do
-  for x in $(( cx - d )) $(( cx + d )); do
-    [ "$x" -ge 0 ] && [ "$x" -lt 577 ] || continue
-    IFS=, read -r r g b <<< "$(pixel "$shot" "$x" $(( 375 - 4 )))"
-    [ "$g" = 0 ] && [ "$b" = 0 ] && [ "$r" -gt 0 ] && red=$(( red + 1 ))
+# band its pixels are pure red, brighter outwards. The last strokes are
+# painted just after the game goes on, so look until they are there.
+red_disc() {
+  local shot d x r g b
+  shot=$(screenshot "$play" game-over)
+  red=0
+  for d in 12 18 24 30 36; do
+    for x in $(( cx - d )) $(( cx + d )); do
+      [ "$x" -ge 0 ] && [ "$x" -lt 577 ] || continue
+      IFS=, read -r r g b <<< "$(pixel "$shot" "$x" $(( 375 - 4 )))"
+      [ "$g" = 0 ] && [ "$b" = 0 ] && [ "$r" -gt 0 ] && red=$(( red + 1 ))
+    done
   done
-done
-[ "$red" -ge 3 ] || fail "no red disc at the meteorite's last place (x $cx): $red red points"
+  [ "$red" -ge 3 ]
+}
+wait_until 10 red_disc || fail "no red disc at the meteorite's last place (x $cx): $red red points"
 wait_for_event '"text":"得点-'
 focused_window "ゲームオーバー" > /dev/null
 
