@@ -26,11 +26,15 @@ add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/runtime/MediaPlayer.cpp
   ${ZOLBAS_ROOT}/runtime/NumberText.cpp
   ${ZOLBAS_ROOT}/runtime/Rounding.cpp
+  ${ZOLBAS_ROOT}/shell/DisplayMode.cpp
+  ${ZOLBAS_ROOT}/shell/DisplayPreferences.cpp
   ${ZOLBAS_ROOT}/shell/FrontEnd.cpp
   ${ZOLBAS_ROOT}/shell/HandlerGuard.cpp
   ${ZOLBAS_ROOT}/shell/HelpScreen.cpp
   ${ZOLBAS_ROOT}/shell/KeyFilter.cpp
+  ${ZOLBAS_ROOT}/shell/PadControls.cpp
   ${ZOLBAS_ROOT}/shell/Program.cpp
+  ${ZOLBAS_ROOT}/shell/ScreenScale.cpp
   ${ZOLBAS_ROOT}/shell/TitleScreen.cpp
   ${ZOLBAS_ROOT}/store/ScoreStore.cpp
   ${ZOLBAS_ROOT}/trace/BoxEvents.cpp

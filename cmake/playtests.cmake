@@ -27,6 +27,8 @@ add_executable(zolbas_play_test
   tests/shell/ExplosionShowTest.cpp
   tests/shell/FrontEndTest.cpp
   tests/shell/KeyFilterTest.cpp
+  tests/shell/PadTest.cpp
+  tests/shell/ScreenScaleTest.cpp
 )
 target_link_libraries(zolbas_play_test PRIVATE zolbas_sim GTest::gtest_main)
 zolbas_add_gtests(zolbas_play_test)

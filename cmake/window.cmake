@@ -9,6 +9,8 @@ add_library(zolbas_qt STATIC
   platform/qt/QtSettingsStore.cpp
   platform/qt/QtTimerService.cpp
   platform/qt/Waker.cpp
+  platform/sdl/SdlPads.cpp
+  window/DisplayKeys.cpp
   window/Fonts.cpp
   window/ExplosionCanvas.cpp
   window/FormWindow.cpp
@@ -16,7 +18,9 @@ add_library(zolbas_qt STATIC
   window/KeyCodes.cpp
   window/CaptionPieces.cpp
   window/LabelView.cpp
+  window/PadReader.cpp
   window/PlayWindow.cpp
+  window/QtGame.cpp
   window/QtWindows.cpp
   window/Sprites.cpp
   window/StartupMessages.cpp
@@ -25,7 +29,7 @@ add_library(zolbas_qt STATIC
   window/WindowedProgram.cpp
 )
 target_link_libraries(zolbas_qt PUBLIC zolbas_game zolbas_pictures zolbas_help zolbas_sound Qt6::Widgets
-  PkgConfig::ZOLBAS_XCB)
+  PkgConfig::ZOLBAS_XCB PkgConfig::ZOLBAS_SDL2_MIXER)
 
 add_executable(zolbas app/main.cpp platform/posix/ProcessStart.cpp)
 target_compile_definitions(zolbas PRIVATE ZOLBAS_VERSION="${PROJECT_VERSION}")

@@ -4,6 +4,12 @@ add_executable(zolbas_window_test tests/window/QtPlatformTest.cpp)
 target_link_libraries(zolbas_window_test PRIVATE zolbas_qt GTest::gtest)
 add_test(NAME zolbas_window_test COMMAND zolbas_window_test)
 
+# A round played by a virtual pad, through SDL and the real windows.
+add_executable(zolbas_pad_round_test tests/window/PadRoundTest.cpp tests/play/EventLog.cpp)
+target_link_libraries(zolbas_pad_round_test PRIVATE zolbas_qt GTest::gtest)
+add_test(NAME zolbas_pad_round_test COMMAND zolbas_pad_round_test)
+set_tests_properties(zolbas_pad_round_test PROPERTIES TIMEOUT 300)
+
 add_executable(zolbas_drawing_test tests/window/GameOverDrawingTest.cpp)
 target_link_libraries(zolbas_drawing_test PRIVATE zolbas_qt GTest::gtest)
 add_test(NAME zolbas_drawing_test COMMAND zolbas_drawing_test)
@@ -39,7 +45,7 @@ add_test(NAME window_installed_game
 set_tests_properties(window_installed_game PROPERTIES RESOURCE_LOCK display TIMEOUT ${zolbas_window_timeout})
 
 # Faults the game survives, each with real processes on the display.
-foreach(name bad_settings two_copies no_sound_no_fonts)
+foreach(name bad_settings two_copies no_sound_no_fonts full_screen)
   add_test(NAME window_${name} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/window/${name}.sh $<TARGET_FILE:zolbas>)
   set_tests_properties(window_${name} PROPERTIES RESOURCE_LOCK display TIMEOUT ${zolbas_window_timeout})
 endforeach()

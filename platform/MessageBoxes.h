@@ -38,6 +38,9 @@ public:
     virtual bool isOpen() const = 0;
     // Tells the player of a problem that the game survives, then continues.
     virtual void warn(const std::string& text, std::function<void()> then) = 0;
+    // Closes the box in front as its default button (OK) would, or as
+    // Escape would: for a pad, which the window system does not steer.
+    virtual void answerFront(bool defaultButton) = 0;
 };
 
 } // namespace zol

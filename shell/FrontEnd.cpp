@@ -1,5 +1,6 @@
 #include "shell/FrontEnd.h"
 
+#include "platform/MessageBoxes.h"
 #include "shell/HandlerGuard.h"
 #include "shell/Windows.h"
 
@@ -42,7 +43,10 @@ FrontEnd::FrontEnd(const Services& s, HandlerGuard& guard, const MakeWindows& ma
       explosion_(s.clock, s.timers.hold(), guard, [this] { windows_->startExplosion(); }),
       platform_{s.clock, s.timers, s.boxes, s.settings, s.sound, *adapter_, explosion_, s.trace, Rnd{}, s.appPath},
       program_(platform_),
-      keys_(program_.play(), s.timers, s.clock) {}
+      keys_(program_.play(), s.timers, s.clock),
+      pads_([this](int pad, PadControl control, bool down) { padChanged(pad, control, down); }),
+      preferences_(s.preferences),
+      display_(preferences_.load()) {}
 
 FrontEnd::~FrontEnd() = default;
 
@@ -65,6 +69,68 @@ void FrontEnd::keyUp(InputSource from, play::Key key, bool autoRepeat) {
 void FrontEnd::inputLost() {
     guard_.run([&] {
         if (isLoaded(ScreenId::Play)) keys_.inputLost();
+    });
+}
+
+void FrontEnd::padRead(int pad, const PadReading& reading) {
+    guard_.run([&] { pads_.read(pad, reading); });
+}
+
+void FrontEnd::padGone(int pad) {
+    guard_.run([&] { pads_.letGo(pad); });
+}
+
+namespace {
+
+// What a pad's control stands for on the play screen.
+play::Key playKey(PadControl control) {
+    switch (control) {
+    case PadControl::Left: return play::Key::Left;
+    case PadControl::Right: return play::Key::Right;
+    case PadControl::Down: return play::Key::Down;
+    case PadControl::South:
+    case PadControl::Start: return play::Key::Enter;
+    case PadControl::Back: return play::Key::GiveUp;
+    case PadControl::Up:
+    case PadControl::East: break;
+    }
+    return play::Key::Other;
+}
+
+} // namespace
+
+// Runs inside the guard, from padRead.
+void FrontEnd::padChanged(int pad, PadControl control, bool down) {
+    if (platform_.boxes.isOpen()) {
+        if (down && (control == PadControl::South || control == PadControl::East))
+            platform_.boxes.answerFront(control == PadControl::South);
+        return;
+    }
+    if (isLoaded(ScreenId::Play)) {
+        const play::Key key = playKey(control);
+        if (key == play::Key::Other) return;
+        if (down) keys_.keyDown(InputSource::padNumber(pad), key, false);
+        else keys_.keyUp(InputSource::padNumber(pad), key, false);
+        return;
+    }
+    if (!down) return;
+    switch (control) {
+    case PadControl::Up:
+    case PadControl::Left: windows_->moveFocus(-1); break;
+    case PadControl::Down:
+    case PadControl::Right: windows_->moveFocus(+1); break;
+    case PadControl::South: windows_->pressFocused(); break;
+    default: break;
+    }
+}
+
+void FrontEnd::changeDisplay(DisplayCommand command, PixelSize available) {
+    guard_.run([&] {
+        const DisplayMode changed = changedMode(display_, command, available);
+        if (changed == display_) return;
+        display_ = changed;
+        preferences_.save(display_);
+        windows_->displayChanged();
     });
 }
 

@@ -4,7 +4,9 @@
 #include "play/ExplosionShow.h"
 #include "play/Key.h"
 #include "play/PlayScene.h"
+#include "shell/DisplayPreferences.h"
 #include "shell/KeyFilter.h"
+#include "shell/PadControls.h"
 #include "shell/Program.h"
 
 #include <functional>
@@ -35,6 +37,12 @@ public:
     virtual void startExplosion() = 0;
     // The program has ended: every window goes and the event loop stops.
     virtual void quit() = 0;
+    // FrontEnd::display() changed: every open window is shown anew in it.
+    virtual void displayChanged() = 0;
+    // The title or help window in front moves its focus to the next button
+    // (+1) or the one before (-1), or presses the one it has.
+    virtual void moveFocus(int step) = 0;
+    virtual void pressFocused() = 0;
 };
 
 // The services a front end provides; the windows come separately.
@@ -43,6 +51,8 @@ struct Services {
     TimerService& timers;
     MessageBoxes& boxes;
     SettingsStore& settings;
+    // Where DisplayPreferences keep the display mode.
+    SettingsStore& preferences;
     SoundDevice& sound;
     Trace& trace;
     std::string appPath;
@@ -71,15 +81,25 @@ public:
     void inputLost();
     void closePressed(ScreenId screen);
     void buttonChosen(Button button);
+    // A pad as read now (while one of the game's windows is active), and a
+    // pad that went. On the play screen a pad's controls are keys of its own
+    // source; on the title and help screens the d-pad moves the focus and
+    // South presses; in a box South is the default answer and East the other.
+    void padRead(int pad, const PadReading& reading);
+    void padGone(int pad);
+    // F11 and the like; `available` is the monitor's room for a window.
+    void changeDisplay(DisplayCommand command, PixelSize available);
 
     // What to show.
     bool isLoaded(ScreenId screen) const { return program_.isLoaded(screen); }
     const Program& program() const { return program_; }
     std::vector<play::SceneItem> playScene() const;
     play::ExplosionShow& explosion() { return explosion_; }
+    const DisplayMode& display() const { return display_; }
 
 private:
     class WindowsAdapter;
+    void padChanged(int pad, PadControl control, bool down);
 
     HandlerGuard& guard_;
     std::unique_ptr<FrontEndWindows> windows_;
@@ -88,6 +108,9 @@ private:
     Platform platform_;
     Program program_;
     KeyFilter keys_;
+    PadControls pads_;
+    DisplayPreferences preferences_;
+    DisplayMode display_;
 };
 
 } // namespace zol

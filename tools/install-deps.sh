@@ -29,6 +29,8 @@ linux=(
   # Testing: GoogleTest, a virtual X server with xdotool and screenshots,
   # sox to measure sound, clang and its runtime for the fuzz targets.
   libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick sox python3
+  # A window manager, which full screen needs on X11, as on a desktop.
+  openbox
   appstream man-db
   # A comma-decimal locale (made below) for the stored numbers' test.
   locales

@@ -47,6 +47,35 @@ void Win32Windows::quit() {
     PostQuitMessage(0);
 }
 
+// The window is made at its designed size; the display mode is not yet
+// followed on Windows.
+void Win32Windows::displayChanged() {}
+
+namespace {
+
+// The title or help window that has the keyboard, if any.
+HWND frontForm(const std::unique_ptr<FormWindow>* windows) {
+    const HWND active = GetActiveWindow();
+    for (ScreenId screen : {ScreenId::Title, ScreenId::Help}) {
+        const auto& form = windows[static_cast<int>(screen)];
+        if (form && form->hwnd() == active) return active;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void Win32Windows::moveFocus(int step) {
+    if (HWND form = frontForm(windows_))
+        if (HWND next = GetNextDlgTabItem(form, GetFocus(), step < 0)) SetFocus(next);
+}
+
+void Win32Windows::pressFocused() {
+    HWND form = frontForm(windows_);
+    HWND focus = GetFocus();
+    if (form && focus && GetParent(focus) == form) SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
 bool Win32Windows::dialogKeys(MSG& message) {
     for (ScreenId screen : {ScreenId::Title, ScreenId::Help})
         if (slot(screen) && dialogKey(slot(screen)->hwnd(), message)) return true;

@@ -25,6 +25,9 @@ public:
     void repaintPlay(const std::vector<play::PixelRect>& damage) override;
     void startExplosion() override;
     void quit() override;
+    void displayChanged() override;
+    void moveFocus(int step) override;
+    void pressFocused() override;
 
     // The dialog keys of the title and help windows; true when taken.
     bool dialogKeys(MSG& message);

@@ -42,9 +42,10 @@ int runWindowed(int, char**, const std::string& traceFile) {
     win32::Win32TimerService timers(clock, guard);
     win32::Win32MessageBoxes boxes(timers.hold(), guard, trace, clock);
     win32::RegistrySettingsStore settings;
+    win32::RegistrySettingsStore preferences(win32::RegistrySettingsStore::kOwnRoot);
     win32::MciSoundDevice sound;
     win32::Win32Windows* windows = nullptr;
-    FrontEnd game({clock, timers, boxes, settings, sound, trace, executableFolder()}, guard, [&](FrontEnd& g) {
+    FrontEnd game({clock, timers, boxes, settings, preferences, sound, trace, executableFolder()}, guard, [&](FrontEnd& g) {
         auto made = std::make_unique<win32::Win32Windows>(g);
         windows = made.get();
         return made;

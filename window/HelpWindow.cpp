@@ -5,7 +5,6 @@
 #include "shell/FrontEnd.h"
 #include "shell/RtfReader.h"
 #include "window/Fonts.h"
-#include "window/FormWindow.h"
 #include "window/Sprites.h"
 #include "window/QtPixels.h"
 
@@ -18,28 +17,31 @@ namespace zol::window {
 
 using namespace help;
 
-HelpWindow::HelpWindow(FrontEnd& game) : game_(game) {
-    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, false);
-
-    auto* closeButton = new QPushButton(QString::fromUtf8(kBackButtonCaption), this);
-    closeButton->setGeometry(qrect(kBackButton));
+HelpWindow::HelpWindow(FrontEnd& game) : FormWindow(ScreenId::Help, kCaption, kBackColor, false), game_(game) {
+    auto* closeButton = new QPushButton(QString::fromUtf8(kBackButtonCaption), stage());
     closeButton->setFont(designedFont(kBackButtonFont));
     closeButton->setAutoDefault(true);
+    place(closeButton, qrect(kBackButton));
 
-    auto* document = new QPlainTextEdit(this);
-    document->setGeometry(qrect(kDocumentBox));
+    auto* document = new QPlainTextEdit(stage());
     document->setFont(designedFont(kDocumentFont));
+    place(document, qrect(kDocumentBox));
     document->setReadOnly(true);
     document->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document->setPlainText(QString::fromStdString(readRtf(helpDocumentRtf()).text));
 
-    auto* icon = new QLabel(this);
-    icon->setGeometry(qrect(kIconBox));
-    icon->setPixmap(Sprites::titleIcon());
+    icon_ = place(new QLabel(stage()), qrect(kIconBox));
+    rescaled();
 
     setTabOrder(closeButton, document);
     closeButton->setFocus();
     connect(closeButton, &QPushButton::clicked, [this] { game_.buttonChosen(Button::Back); });
+}
+
+// The icon's pixels are scaled whole, without smoothing.
+void HelpWindow::rescaled() {
+    const QPixmap icon = Sprites::titleIcon();
+    icon_->setPixmap(icon.scaled(icon.size() * scale().factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

@@ -16,4 +16,20 @@ play::Key gameKey(const QKeyEvent& event) {
     }
 }
 
+std::optional<DisplayCommand> displayCommand(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    if (key == Qt::Key_F11 && modifiers == Qt::NoModifier) return DisplayCommand::ToggleFullScreen;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::AltModifier)
+        return DisplayCommand::ToggleFullScreen;
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier))) return std::nullopt;
+    switch (key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return DisplayCommand::Larger;
+    case Qt::Key_Minus: return DisplayCommand::Smaller;
+    case Qt::Key_0: return DisplayCommand::DesignedSize;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace zol::window

@@ -2,7 +2,6 @@
 
 #include "play/PlayRules.h"
 #include "shell/FrontEnd.h"
-#include "window/FormWindow.h"
 #include "window/KeyCodes.h"
 #include "window/QtPixels.h"
 
@@ -20,43 +19,71 @@ namespace zol::window {
 using namespace play;
 
 PlayWindow::PlayWindow(FrontEnd& game)
-    : game_(game),
-      explosion_(*this, game.explosion()),
+    : FormWindow(ScreenId::Play, kCaption, kBackColor, true),
+      game_(game),
+      explosion_(*this, game.explosion(), pictureRatio()),
       labels_(kSceneLabels, LabelView(palette().color(QPalette::ButtonText))) {
-    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
+    // The window paints the whole screen itself.
+    stage()->hide();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Every picture is scaled now, not in the middle of play: a walker's
-    // first crush would otherwise cost its tick a millisecond or two.
-    const qreal dpr = devicePixelRatioF();
-    sprites_.meteorite(qrect(kMeteorBox).size(), dpr);
-    for (int frame = 0; frame < play::kWalkerPictures; ++frame) sprites_.walker(frame, qrect(kWalkerBoxes[0]).size(), dpr);
+    prepareSprites();
+}
+
+// Every picture is scaled now, not in the middle of play: a walker's first
+// crush would otherwise cost its tick a millisecond or two.
+void PlayWindow::prepareSprites() {
+    sprites_.meteorite(qrect(kMeteorBox).size(), pictureRatio());
+    for (int frame = 0; frame < play::kWalkerPictures; ++frame)
+        sprites_.walker(frame, qrect(kWalkerBoxes[0]).size(), pictureRatio());
+}
+
+void PlayWindow::rescaled() {
+    prepareSprites();
+    explosion_.rescale(pictureRatio());
+    update();
 }
 
 void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
     QRegion region;
-    for (const PixelRect& r : damage) region += qrect(r);
+    for (const PixelRect& r : damage) region += qrect(scale().toSurface(r));
     update(region);
 }
 
 void PlayWindow::paintEvent(QPaintEvent* event) {
-    const qreal dpr = devicePixelRatioF();
+    // Pictures and text are made at the scale they are drawn at, so each
+    // lands on whole device pixels: pictures doubled exactly, text sharp.
+    const qreal ratio = pictureRatio();
+    const ScreenScale& s = scale();
     // The painter is clipped to the event's region already.
     QPainter p(this);
-    p.fillRect(event->rect(), qcolor(kBackColor));
+    const QRect screenArea = qrect(s.toSurface(PixelRect{0, 0, designedSize(ScreenId::Play).width,
+                                                         designedSize(ScreenId::Play).height}));
+    if (!screenArea.contains(event->rect())) p.fillRect(event->rect(), Qt::black);
+    // What stands off the screen (a walker yet to come in, the banner
+    // waiting at the left) stays off it, as the window's edge hides it.
+    p.setClipRect(screenArea, Qt::IntersectClip);
+    p.translate(s.left, s.top);
+    p.scale(s.factor, s.factor);
+    const QRegion designedRegion = event->region().translated(-s.left, -s.top);
+    const auto dirty = [&](const QRect& r) {
+        return designedRegion.intersects(QRect(r.x() * s.factor, r.y() * s.factor, r.width() * s.factor,
+                                               r.height() * s.factor));
+    };
+    p.fillRect(QRect(QPoint(0, 0), screenArea.size() / s.factor), qcolor(kBackColor));
     if (!explosion_.image().isNull()) p.drawImage(0, 0, explosion_.image());
     std::size_t label = 0;
     for (const SceneItem& item : game_.playScene()) {
         const QRect r = qrect(item.rect);
-        if (!event->region().intersects(r)) {
+        if (!dirty(r)) {
             if (item.kind == SceneItem::Kind::Label) ++label;
             continue;
         }
         switch (item.kind) {
-        case SceneItem::Kind::Meteorite: p.drawPixmap(r.topLeft(), sprites_.meteorite(r.size(), dpr)); break;
-        case SceneItem::Kind::Walker: p.drawPixmap(r.topLeft(), sprites_.walker(item.walkerFrame, r.size(), dpr)); break;
+        case SceneItem::Kind::Meteorite: p.drawPixmap(r.topLeft(), sprites_.meteorite(r.size(), ratio)); break;
+        case SceneItem::Kind::Walker: p.drawPixmap(r.topLeft(), sprites_.walker(item.walkerFrame, r.size(), ratio)); break;
         case SceneItem::Kind::Label:
-            labels_[label++].paint(p, item, dpr);
+            labels_[label++].paint(p, item, ratio);
             break;
         }
     }

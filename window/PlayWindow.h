@@ -2,10 +2,9 @@
 
 #include "play/PlayScene.h"
 #include "window/ExplosionCanvas.h"
+#include "window/FormWindow.h"
 #include "window/LabelView.h"
 #include "window/Sprites.h"
-
-#include <QWidget>
 
 #include <array>
 #include <vector>
@@ -18,7 +17,7 @@ namespace zol::window {
 
 // The play screen's window: it paints the game's scene and hands the
 // keyboard to the game; it owns no rule.
-class PlayWindow : public QWidget {
+class PlayWindow : public FormWindow {
 public:
     explicit PlayWindow(FrontEnd& game);
 
@@ -32,8 +31,14 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void rescaled() override;
 
 private:
+    // The pictures at the scale they are drawn at, made before they are
+    // needed.
+    void prepareSprites();
+    qreal pictureRatio() const { return devicePixelRatioF() * scale().factor; }
+
     FrontEnd& game_;
     Sprites sprites_;
     ExplosionCanvas explosion_;

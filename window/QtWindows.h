@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FrontEnd.h"
+#include "window/FormWindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 namespace zol::window {
 
+class FormWindow;
 class PlayWindow;
 
 // One Qt window per loaded screen: made when the screen loads, centred on
@@ -26,14 +28,19 @@ public:
     void repaintPlay(const std::vector<play::PixelRect>& damage) override;
     void startExplosion() override;
     void quit() override;
+    void displayChanged() override;
+    void moveFocus(int step) override;
+    void pressFocused() override;
 
 private:
-    QPointer<QWidget>& slot(ScreenId screen) { return windows_[static_cast<int>(screen)]; }
+    QPointer<FormWindow>& slot(ScreenId screen) { return windows_[static_cast<int>(screen)]; }
+    // The title or help window with the keyboard, if any.
+    FormWindow* activeForm();
     PlayWindow* play();
 
     FrontEnd& game_;
     std::function<void(ScreenId)> opened_;
-    QPointer<QWidget> windows_[3];
+    QPointer<FormWindow> windows_[3];
 };
 
 } // namespace zol::window

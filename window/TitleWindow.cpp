@@ -3,7 +3,6 @@
 #include "shell/FrontEnd.h"
 #include "shell/TitleLayout.h"
 #include "window/Fonts.h"
-#include "window/FormWindow.h"
 #include "window/Sprites.h"
 #include "window/QtPixels.h"
 
@@ -17,9 +16,8 @@ using namespace title;
 
 namespace {
 
-QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
-    auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
-    button->setGeometry(qrect(design.box));
+QPushButton* makeButton(QWidget* stage, const TitleButton& design) {
+    auto* button = new QPushButton(QString::fromUtf8(design.caption), stage);
     button->setFont(designedFont(design.font, design.underline));
     // Enter chooses the button with the focus, as Space does.
     button->setAutoDefault(true);
@@ -28,20 +26,18 @@ QPushButton* makeButton(QWidget* parent, const TitleButton& design) {
 
 } // namespace
 
-TitleWindow::TitleWindow(FrontEnd& game) : game_(game) {
-    setUpFormWindow(*this, kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true);
-
+TitleWindow::TitleWindow(FrontEnd& game) : FormWindow(ScreenId::Title, kCaption, kBackColor, true), game_(game) {
     for (const TitleLabel& design : kTitleLines) {
-        auto* label = new QLabel(QString::fromUtf8(design.caption), this);
-        label->setGeometry(qrect(design.box));
+        auto* label = new QLabel(QString::fromUtf8(design.caption), stage());
         label->setFont(designedFont(design.font, design.underline));
+        place(label, qrect(design.box));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (!design.systemTextColour) label->setStyleSheet(QStringLiteral("color: %1").arg(qcolor(design.textColour).name()));
     }
 
-    QPushButton* play = makeButton(this, kPlayButton);
-    QPushButton* help = makeButton(this, kHelpButton);
-    QPushButton* end = makeButton(this, kEndButton);
+    QPushButton* play = place(makeButton(stage(), kPlayButton), qrect(kPlayButton.box));
+    QPushButton* help = place(makeButton(stage(), kHelpButton), qrect(kHelpButton.box));
+    QPushButton* end = place(makeButton(stage(), kEndButton), qrect(kEndButton.box));
     setTabOrder(play, help);
     setTabOrder(help, end);
     play->setFocus();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "window/FormWindow.h"
 
 namespace zol {
 class FrontEnd;
@@ -10,7 +10,7 @@ namespace zol::window {
 
 // The title screen's window: the title, the credit line and three buttons,
 // Play holding the focus.
-class TitleWindow : public QWidget {
+class TitleWindow : public FormWindow {
 public:
     explicit TitleWindow(FrontEnd& game);
 

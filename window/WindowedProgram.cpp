@@ -2,16 +2,9 @@
 
 #include "platform/ExecutableFolder.h"
 #include "platform/ProcessStart.h"
-#include "platform/qt/QtClock.h"
-#include "platform/qt/QtMessageBoxes.h"
-#include "platform/qt/QtSettingsStore.h"
-#include "platform/qt/QtTimerService.h"
-#include "platform/sdl/SdlSoundDevice.h"
-#include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
 #include "trace/Trace.h"
 #include "window/Fonts.h"
-#include "window/QtWindows.h"
+#include "window/QtGame.h"
 #include "window/StartupMessages.h"
 #include "window/UploadChoice.h"
 
@@ -20,8 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <memory>
 #include <unistd.h>
 
 namespace zol::window {
@@ -63,25 +54,12 @@ int runWindowed(int argc, char** argv, const std::string& traceFile) {
         std::fprintf(stderr, "zolbas: cannot write the trace file %s (%s); the trace stops here\n",
                      traceFile.c_str(), reason.c_str());
     });
-    qt::QtClock clock;
-    HandlerGuard guard([](const std::string& message) {
+    QtGame game(trace, executableFolder(), [](const std::string& message) {
         QMessageBox::critical(nullptr, QString::fromUtf8(BoxBookkeeping::kProgramCaption), QString::fromStdString(message));
         std::exit(1);
     });
-    qt::QtTimerService timers(clock, guard);
-    qt::QtMessageBoxes boxes(timers.hold(), guard, trace, clock);
-    qt::QtSettingsStore settings;
-    SdlSoundDevice sound;
-    // The sound device (and its soundfont) starts when the first game does,
-    // on a thread of its own, so the title screen opens without waiting.
-    FrontEnd game({clock, timers, boxes, settings, sound, trace, executableFolder()}, guard, [&](FrontEnd& g) {
-        return std::make_unique<QtWindows>(g, [&](ScreenId screen) {
-            if (screen == ScreenId::Play) sound.prepare();
-        });
-    });
-
     game.start();
-    const int status = game.ended() ? 0 : QApplication::exec();
+    const int status = game.frontEnd().ended() ? 0 : QApplication::exec();
     if (traceOut) std::fclose(traceOut);
     return status;
 }

@@ -42,6 +42,12 @@ void QtMessageBoxes::warn(const std::string& text, std::function<void()> then) {
     show(shown, std::move(pending));
 }
 
+void QtMessageBoxes::answerFront(bool defaultButton) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (QAbstractButton* button = defaultButton ? box->defaultButton() : box->escapeButton()) button->click();
+}
+
 void QtMessageBoxes::show(QMessageBox* box, PendingBox pending) {
     QObject::connect(box, &QMessageBox::finished, [this, box, pending = std::move(pending)](int) mutable {
         bookkeeping_.answer(std::move(pending), box->clickedButton() == box->button(QMessageBox::Ok));

@@ -22,6 +22,9 @@ public:
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return open_; }
     void warn(const std::string& text, std::function<void()> then) override;
+    void answerFront(bool defaultButton) override {
+        if (open_) answer(defaultButton);
+    }
 
     // Closes the open box with OK or Cancel.
     void answer(bool ok);

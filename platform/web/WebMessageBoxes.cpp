@@ -3,6 +3,7 @@
 #include <utility>
 
 extern "C" void zolbas_box_show(const char* text, const char* caption, int okCancel, int warning);
+extern "C" void zolbas_box_hide();
 
 namespace zol::web {
 
@@ -19,6 +20,12 @@ void WebMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answe
 
 void WebMessageBoxes::warn(const std::string& text, std::function<void()> then) {
     show(bookkeeping_.warning(text, std::move(then)));
+}
+
+void WebMessageBoxes::answerFront(bool defaultButton) {
+    if (!shown_) return;
+    zolbas_box_hide();
+    answered(defaultButton);
 }
 
 void WebMessageBoxes::answered(bool okChosen) {

@@ -21,6 +21,7 @@ public:
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return shown_.has_value(); }
     void warn(const std::string& text, std::function<void()> then) override;
+    void answerFront(bool defaultButton) override;
 
     // The open box is a warning, which the trace does not show.
     bool showsWarning() const { return shown_ && !shown_->traced; }

@@ -85,6 +85,11 @@ mergeInto(LibraryManager.library, {
 
   // A modal box of the page; its answer comes back through the module's
   // zolbas_box_answered.
+  // The box goes without answering: the program answers it itself.
+  zolbas_box_hide: function () {
+    Module.page.boxes.hide();
+  },
+
   zolbas_box_show: function (text, caption, okCancel, warning) {
     Module.page.boxes.show({
       text: UTF8ToString(text),
@@ -126,6 +131,15 @@ mergeInto(LibraryManager.library, {
   },
   zolbas_page_quit: function () {
     Module.page.screens.quit();
+  },
+  zolbas_page_display_changed: function () {
+    Module.page.screens.displayChanged();
+  },
+  zolbas_page_move_focus: function (step) {
+    Module.page.screens.moveFocus(step);
+  },
+  zolbas_page_press_focused: function () {
+    Module.page.screens.pressFocused();
   },
 
   // A run-time error stopped the game: the page shows the message.

@@ -8,8 +8,6 @@ namespace zol::win32 {
 
 namespace {
 
-constexpr const char* kSettingsRoot = "Software\\VB and VBA Program Settings\\";
-
 std::string typeName(DWORD type) {
     switch (type) {
     case REG_DWORD: return "REG_DWORD";
@@ -23,13 +21,9 @@ std::string typeName(DWORD type) {
 
 } // namespace
 
-std::string settingsKeyPath(const std::string& app, const std::string& section) {
-    return kSettingsRoot + app + "\\" + section;
-}
-
 std::optional<std::string> RegistrySettingsStore::read(const std::string& app, const std::string& section,
                                                        const std::string& key) {
-    const std::wstring path = wide(settingsKeyPath(app, section));
+    const std::wstring path = wide(keyPath(app, section));
     const std::wstring name = wide(key);
     DWORD type = 0;
     DWORD bytes = 0;
@@ -47,7 +41,7 @@ std::optional<std::string> RegistrySettingsStore::read(const std::string& app, c
 
 std::string RegistrySettingsStore::write(const std::string& app, const std::string& section, const std::string& key,
                                          const std::string& text) {
-    const std::string path = settingsKeyPath(app, section);
+    const std::string path = keyPath(app, section);
     HKEY handle = nullptr;
     LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                      KEY_SET_VALUE, nullptr, &handle, nullptr);

@@ -30,6 +30,13 @@ void Win32MessageBoxes::warn(const std::string& text, std::function<void()> then
     mailbox_.post();
 }
 
+// The box in front is the thread's active window while MessageBoxW runs;
+// a command from its button closes it as a click would.
+void Win32MessageBoxes::answerFront(bool defaultButton) {
+    if (!isOpen()) return;
+    if (HWND box = GetActiveWindow()) PostMessageW(box, WM_COMMAND, defaultButton ? IDOK : IDCANCEL, 0);
+}
+
 // The box is modal: this returns when the player has answered.
 void Win32MessageBoxes::showNext() {
     if (pending_.empty()) return;

@@ -23,6 +23,7 @@ public:
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override;
     void warn(const std::string& text, std::function<void()> then) override;
+    void answerFront(bool defaultButton) override;
 
 private:
     void showNext();

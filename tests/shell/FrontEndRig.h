@@ -29,9 +29,15 @@ struct RecordedWindows : FrontEndWindows {
     void repaintPlay(const std::vector<play::PixelRect>& damage) override { repaints.push_back(damage); }
     void startExplosion() override { ++explosions; }
     void quit() override {}
+    void displayChanged() override { ++displayChanges; }
+    void moveFocus(int step) override { focusMoves.push_back(step); }
+    void pressFocused() override { ++presses; }
 
     std::vector<std::vector<play::PixelRect>> repaints;
     int explosions = 0;
+    int displayChanges = 0;
+    std::vector<int> focusMoves;
+    int presses = 0;
 };
 
 // A game whose play screen has just opened.
@@ -60,7 +66,7 @@ protected:
     std::vector<std::string> errors;
     HandlerGuard guard{[this](const std::string& message) { errors.push_back(message); }};
     RecordedWindows* windows = nullptr;
-    FrontEnd game{{clock, timers, boxes, settings, sound, trace, "."}, guard, [this](FrontEnd&) {
+    FrontEnd game{{clock, timers, boxes, settings, settings, sound, trace, "."}, guard, [this](FrontEnd&) {
                       auto made = std::make_unique<RecordedWindows>();
                       windows = made.get();
                       return made;

@@ -24,7 +24,7 @@ constexpr int kGivenUp = -1;
 PageProgram::PageProgram()
     : trace_(traceBuffer_.file()),
       guard_([](const std::string& message) { zolbas_page_runtime_error(message.c_str(), BoxBookkeeping::kProgramCaption); }),
-      game_(Services{clock_, timers_, boxes_, settings_, sound_, trace_, kAppPath}, guard_,
+      game_(Services{clock_, timers_, boxes_, settings_, settings_, sound_, trace_, kAppPath}, guard_,
             [](FrontEnd&) { return std::make_unique<PageWindows>(); }),
       pacer_(
           clock_, timers_, [this] { return timers_.hold().held(); }, [this] { return game_.ended() || failed(); },

@@ -7,6 +7,9 @@ void zolbas_page_raise(int screen);
 void zolbas_page_repaint_play();
 void zolbas_page_start_explosion();
 void zolbas_page_quit();
+void zolbas_page_display_changed();
+void zolbas_page_move_focus(int step);
+void zolbas_page_press_focused();
 }
 
 namespace zol::web {
@@ -30,5 +33,11 @@ void PageWindows::repaintPlay(const std::vector<play::PixelRect>&) { zolbas_page
 void PageWindows::startExplosion() { zolbas_page_start_explosion(); }
 
 void PageWindows::quit() { zolbas_page_quit(); }
+
+void PageWindows::displayChanged() { zolbas_page_display_changed(); }
+
+void PageWindows::moveFocus(int step) { zolbas_page_move_focus(step); }
+
+void PageWindows::pressFocused() { zolbas_page_press_focused(); }
 
 } // namespace zol::web

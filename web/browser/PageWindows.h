@@ -15,6 +15,9 @@ public:
     void repaintPlay(const std::vector<play::PixelRect>& damage) override;
     void startExplosion() override;
     void quit() override;
+    void displayChanged() override;
+    void moveFocus(int step) override;
+    void pressFocused() override;
 };
 
 } // namespace zol::web

@@ -32,6 +32,10 @@ export class Boxes {
     this.ok.focus();
   }
 
+  hide() {
+    if (this.dialog.open) this.dialog.close();
+  }
+
   close(answer) {
     if (!this.dialog.open) return;
     this.dialog.close();

@@ -103,6 +103,27 @@ export class Screens {
     if (frame) this.desktop.append(frame);
   }
 
+  // The page does not yet scale its screens: they keep their designed size.
+  displayChanged() {}
+
+  // The buttons of the screen in front, in their focus order.
+  frontButtons() {
+    const front = this.desktop.lastElementChild;
+    return front ? [...front.querySelectorAll('.client button')] : [];
+  }
+
+  moveFocus(step) {
+    const buttons = this.frontButtons();
+    if (buttons.length === 0) return;
+    const at = buttons.indexOf(document.activeElement);
+    const next = at < 0 ? 0 : (at + step + buttons.length) % buttons.length;
+    buttons[next].focus();
+  }
+
+  pressFocused() {
+    if (this.frontButtons().includes(document.activeElement)) document.activeElement.click();
+  }
+
   repaintPlay() {
     this.dirty = true;
   }

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Full screen on a 1920×1080 monitor:
+# F11 on the title, the play screen opens full screen at twice its size,
+# centred on black, its pictures doubled without smoothing, the time-out box
+# above it with the keys; Alt+Enter returns to a window, Ctrl+Plus doubles
+# it, and the choice is kept in zolbas.ini for the next run.
+source "$(dirname "$0")/lib.sh"
+
+# A monitor of its own.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -noreset 3> "$work/display" 2> /dev/null &
+server=$!
+trap 'finish; kill $server 2> /dev/null || true' EXIT
+wait_until 30 test -s "$work/display" || fail "no X server"
+export DISPLAY=":$(cat "$work/display")"
+
+geometry_is() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  [ "$WIDTH" = "$2" ] && [ "$HEIGHT" = "$3" ]
+}
+
+start_game
+title=$(focused_window "ゾルバス  別名　ケルノア")
+xdotool key F11
+wait_until 30 geometry_is "$title" 1920 1080 || fail "the title is ${WIDTH}x${HEIGHT} after F11"
+xdotool key Return
+play=$(focused_window "ゾルバス")
+wait_until 30 geometry_is "$play" 1920 1080 || fail "the play screen opened at ${WIDTH}x${HEIGHT}"
+wait_for_event '"ev":"tick"'
+xdotool key Return   # the time-out box holds the meteorite still
+wait_for_event '"ev":"msgbox"'
+box=$(focused_window "ゾルバス")
+shot=$(screenshot root full-screen-play)
+
+# The 577×409 screen at 2×, centred: (383, 131) to (1537, 949).
+expect_pixel "$shot" 380 500 "0,0,0" "black left of the screen"
+expect_pixel "$shot" 1540 500 "0,0,0" "black right of the screen"
+expect_pixel "$shot" 960 128 "0,0,0" "black above the screen"
+expect_pixel "$shot" 385 133 "255,0,0" "the status line's red at the screen's corner"
+# The meteorite, where the last tick put it, in its own colours only.
+tick=$(grep '"ev":"tick"' "$work/trace.jsonl" | tail -1)
+left=$(sed 's/.*"left":\[\([-0-9.]*\),.*/\1/' <<< "$tick")
+top=$(sed 's/.*"top0":\([-0-9.]*\),.*/\1/' <<< "$tick")
+x=$((383 + ${left%.*} * 2 / 15)); y=$((131 + ${top%.*} * 2 / 15))
+[ "$y" -ge 181 ] || y=181   # below the status line
+colours=$(convert "$shot" -crop "82x30+$x+$y" +repage -format "%k" info:)
+[ "$colours" -le 17 ] || fail "the meteorite shows $colours colours: it was smoothed"
+# The box shows above the full-screen window and has the keys. (xwininfo
+# gives where its client area is; xdotool counts the frame's title bar in.)
+info=$(xwininfo -id "$box")
+bx=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info"); by=$(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info")
+bw=$(sed -n 's/.*Width: *//p' <<< "$info"); bh=$(sed -n 's/.*Height: *//p' <<< "$info")
+[ "$bx" -gt 383 ] && [ $((bx + bw)) -lt 1537 ] && [ "$by" -gt 131 ] && [ $((by + bh)) -lt 949 ] ||
+  fail "the box at ${bw}x${bh}+$bx+$by is not over the screen"
+[ "$(pixel "$shot" $((bx + bw / 2)) $((by + bh - 5)))" != "255,128,0" ] || fail "the box at ${bw}x${bh}+$bx+$by is hidden"
+xdotool key Return
+wait_for_event '"ev":"answer"'
+
+give_keyboard "$play"
+xdotool key alt+Return
+wait_until 30 geometry_is "$play" 577 409 || fail "Alt+Enter left the play screen at ${WIDTH}x${HEIGHT}"
+xdotool key ctrl+plus
+wait_until 30 geometry_is "$play" 1154 818 || fail "Ctrl+Plus made the play window ${WIDTH}x${HEIGHT}"
+grep -q '^fullscreen=0$' "$XDG_CONFIG_HOME/zolbas.ini" && grep -q '^window_scale=2$' "$XDG_CONFIG_HOME/zolbas.ini" ||
+  fail "zolbas.ini holds: $(cat "$XDG_CONFIG_HOME/zolbas.ini")"
+# Alt+Enter is no Enter to the game: no second time-out.
+[ "$(grep -c '"ev":"msgbox"' "$work/trace.jsonl")" = 1 ] || fail "Alt+Enter reached the game"
+kill "$pid"   # and SIGTERM still ends the game, pads read or not
+wait_for_exit "SIGTERM"
+pid=
+
+# The next run opens as the last one was left.
+start_game
+title=$(window_named "ゾルバス  別名　ケルノア")
+wait_until 30 geometry_is "$title" 904 518 || fail "the title opened at ${WIDTH}x${HEIGHT}, not at 2×"
+echo "full screen at 2× centred on 1920x1080, meteorite in $colours colours; window at 2× kept"
