@@ -5,8 +5,9 @@
 # (crushes, banner); play with no music1.mid beside the executable; the
 # floor, two programs side by side: bench/FloorWindow.cpp (a Qt window
 # moving one label every 51 ms) and bench/FloorMixer.cpp (SDL2_mixer mixing
-# silence); and the floor again with Down held in its window. Each is
-# measured ROUNDS times for SECONDS from the processor time of all its
+# silence); the floor again with Down held in its window; and play in full
+# screen (2× on this display) beside play in its window. Each is measured
+# ROUNDS times for SECONDS from the processor time of all its
 # threads (/proc/PID/task/*/schedstat); the medians are printed in % of one
 # core with their ratios to the floor. The game runs without --trace, as a
 # player runs it.
@@ -49,6 +50,12 @@ for round in $(seq "$rounds"); do
   wait_for_rendering "$game"
   sleep 1
   measure play "$game"
+  # Full screen: the 1280×1024 display takes the play screen at 2×.
+  xdotool key F11
+  sleep 1
+  measure "play-full-2x" "$game"
+  xdotool key F11   # back to the window, as the next round starts
+  sleep 1
   playing=$(game_windows)
   xdotool keydown Down
   sleep 1
@@ -89,16 +96,17 @@ for line in open(results):
 median = {label: statistics.median(values) for label, values in runs.items()}
 floor = median["floor"]
 print(f"% of one core, median of {rounds} runs of {seconds} s each, taking turns:")
-for label in ["title", "play", "down", "play-no-tune", "floor", "floor-down"]:
+for label in ["title", "play", "play-full-2x", "down", "play-no-tune", "floor", "floor-down"]:
     values = " ".join(f"{v:.2f}" for v in runs[label])
     print(f"  {label:13} {median[label]:6.2f} %   ratio to floor {median[label] / floor:5.2f}   (runs: {values})")
 print(f"  down against floor-down: {median['down'] / median['floor-down']:.2f}")
+print(f"  full screen at 2x against play in its window: {median['play-full-2x'] / median['play']:.2f}")
 shares = collections.defaultdict(lambda: collections.defaultdict(list))
 for line in open(threads):
     label, name, value = line.split()
     shares[label][name].append(float(value))
 print("by thread (median):")
-for label in ["play", "down", "play-no-tune", "floor", "floor-down"]:
+for label in ["play", "play-full-2x", "down", "play-no-tune", "floor", "floor-down"]:
     parts = sorted(((statistics.median(v), n) for n, v in shares[label].items()), reverse=True)
     print(f"  {label:13} " + ", ".join(f"{n} {v:.2f}" for v, n in parts if v >= 0.005))
 PY

@@ -11,3 +11,7 @@ add_executable(zolbas_floor_window bench/FloorWindow.cpp)
 target_link_libraries(zolbas_floor_window PRIVATE Qt6::Widgets)
 add_executable(zolbas_floor_mixer bench/FloorMixer.cpp)
 target_link_libraries(zolbas_floor_mixer PRIVATE PkgConfig::ZOLBAS_SDL2_MIXER)
+
+# What an untouched pad costs the title screen.
+add_executable(zolbas_pad_idle_bench bench/PadIdleBench.cpp)
+target_link_libraries(zolbas_pad_idle_bench PRIVATE zolbas_qt)

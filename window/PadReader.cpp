@@ -16,10 +16,8 @@ const char* const kInputDevices = "/dev/input";
 PadReader::PadReader(FrontEnd& game) : game_(game) {
     devices_.addPath(QString::fromLatin1(kInputDevices));
     QObject::connect(&devices_, &QFileSystemWatcher::directoryChanged, this, [this] { rescan(); });
-    readTimer_.setInterval(kReadMs);
-    QObject::connect(&readTimer_, &QTimer::timeout, this, [this] {
-        pads_.read([this](int slot, const PadReading& reading) { game_.padRead(slot, reading); });
-    });
+    readTimer_.setInterval(kMenuReadMs);
+    QObject::connect(&readTimer_, &QTimer::timeout, this, [this] { read(); });
     QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this] { followActivity(); });
     rescan();
 }
@@ -40,6 +38,11 @@ void PadReader::followActivity() {
         readTimer_.stop();
         letGoAll();
     }
+}
+
+void PadReader::read() {
+    pads_.read([this](int slot, const PadReading& reading) { game_.padRead(slot, reading); });
+    readTimer_.setInterval(game_.isLoaded(ScreenId::Play) ? kPlayReadMs : kMenuReadMs);
 }
 
 void PadReader::letGoAll() {
