@@ -42,7 +42,9 @@ void PadReader::followActivity() {
 
 void PadReader::read() {
     pads_.read([this](int slot, const PadReading& reading) { game_.padRead(slot, reading); });
-    readTimer_.setInterval(game_.isLoaded(ScreenId::Play) ? kPlayReadMs : kMenuReadMs);
+    // Setting the interval restarts the timer: only when the screen changed.
+    const int interval = game_.isLoaded(ScreenId::Play) ? kPlayReadMs : kMenuReadMs;
+    if (readTimer_.interval() != interval) readTimer_.setInterval(interval);
 }
 
 void PadReader::letGoAll() {
