@@ -3,7 +3,9 @@
 the sizes of what it downloads, and the processor time of a game in play
 against an empty page that moves one sprite on a canvas, and against the
 same page playing the game's tune in a loop (the floor: what any page with
-a moving picture and this music costs), in the same run.
+a moving picture and this music costs), in the same run; and a game in play
+in full screen on a 1920 x 1080 screen, drawn at twice its size, against the
+one in a window.
 
 usage: bench/web_page.py DIST_FOLDER [SECONDS]
 """
@@ -99,6 +101,30 @@ def sizes(dist):
 
 
 PLAY = "[...document.querySelectorAll('.client button')].find(b => b.textContent === 'Ｐｌａｙ').click()"
+# The screen of the full-screen row, where the play screen is drawn at 2x.
+LARGE_SCREEN = {"width": 1920, "height": 1080, "deviceScaleFactor": 1, "mobile": False}
+TWICE_THE_PLAY_SCREEN = 2 * 577
+
+
+def give_up_to_the_title(chromium):
+    """E, then Enter on the box's OK: the title again."""
+    chromium.key("keyDown", "e", "KeyE", 69, "e")
+    chromium.wait_for("document.getElementById('box').open")
+    chromium.key("keyDown", "Enter", "Enter", 13, "\r")
+    chromium.wait_for("document.querySelector('[data-screen=\"0\"]')")
+
+
+def play_in_full_screen(chromium, seconds):
+    """A new round in full screen at 2x, Down held, as a share of a core."""
+    give_up_to_the_title(chromium)
+    chromium.send("Emulation.setDeviceMetricsOverride", LARGE_SCREEN)
+    chromium.key("keyDown", "F11", "F11", 122)
+    chromium.key("keyUp", "F11", "F11", 122)
+    chromium.wait_for("document.fullscreenElement")
+    chromium.evaluate(PLAY)
+    chromium.wait_for(f"document.querySelector('.client canvas').width === {TWICE_THE_PLAY_SCREEN}")
+    chromium.key("keyDown", "ArrowDown", "ArrowDown", 40)
+    return share_of_a_core(chromium, seconds)
 
 
 def serving(folder):
@@ -126,14 +152,12 @@ def main():
             chromium.wait_for("zolbasPage.firstTickMs() !== null")
             first_tick = chromium.evaluate("zolbasPage.firstTickMs()")
             ready = chromium.evaluate("zolbasPage.readyMs()")
-            chromium.key("keyDown", "e", "KeyE", 69, "e")
-            chromium.wait_for("document.getElementById('box').open")
-            chromium.key("keyDown", "Enter", "Enter", 13, "\r")
-            chromium.wait_for("document.querySelector('[data-screen=\"0\"]')")
+            give_up_to_the_title(chromium)
             title = share_of_a_core(chromium, seconds)
             chromium.evaluate(PLAY)
             chromium.key("keyDown", "ArrowDown", "ArrowDown", 40)
             playing = share_of_a_core(chromium, seconds)
+            full_screen = play_in_full_screen(chromium, seconds)
 
             chromium.close_page()
             chromium.open_page("data:text/html," + EMPTY_PAGE)
@@ -155,8 +179,11 @@ def main():
     print(f"navigation to the first tick:     {first_tick:7.0f} ms (Ｐｌａｙ as soon as the title runs)")
     print(f"CPU, the page on its title:       {title * 100:5.1f} % of a core")
     print(f"CPU, a game in play (Down held):  {playing * 100:5.1f} % of a core")
+    print(f"CPU, the same in full screen, 2x: {full_screen * 100:5.1f} % of a core")
     print(f"CPU, one sprite on a canvas:      {empty * 100:5.1f} % of a core")
     print(f"CPU, the sprite and the tune:     {floor * 100:5.1f} % of a core (the floor)")
+    if playing > 0:
+        print(f"ratio of full screen to a window: {full_screen / playing:5.1f}")
     if empty > 0:
         print(f"ratio to the sprite alone:        {playing / empty:5.1f}")
     if floor > 0:

@@ -25,6 +25,17 @@ if(ZOLBAS_WEB_DIST)
   add_test(NAME web_page_round
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_round.py ${ZOLBAS_WEB_DIST} $<TARGET_FILE:zolbas>)
   set_tests_properties(web_page_round PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  # The same with a scripted pad for the keys, and full screen on a large
+  # screen, probed on the screen's pixels.
+  add_test(NAME web_page_pads
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_pads.py ${ZOLBAS_WEB_DIST} $<TARGET_FILE:zolbas>)
+  add_test(NAME web_page_full_screen
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_full_screen.py ${ZOLBAS_WEB_DIST})
+  # The page cached by its service worker: installable, played offline,
+  # replaced whole by a rebuild.
+  add_test(NAME web_page_offline
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_offline.py ${ZOLBAS_WEB_DIST})
+  set_tests_properties(web_page_pads web_page_full_screen web_page_offline PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
 # The page's key translation across keyboard layouts, under node's runner.

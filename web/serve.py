@@ -17,6 +17,7 @@ CONTENT_TYPES = {
     ".ogg": "audio/ogg",
     ".wav": "audio/wav",
     ".woff2": "font/woff2",
+    ".webmanifest": "application/manifest+json",
 }
 LOOPBACK = "127.0.0.1"
 

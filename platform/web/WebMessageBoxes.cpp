@@ -25,7 +25,8 @@ void WebMessageBoxes::warn(const std::string& text, std::function<void()> then) 
 void WebMessageBoxes::answerFront(bool defaultButton) {
     if (!shown_) return;
     zolbas_box_hide();
-    answered(defaultButton);
+    if (frontAnswer_) frontAnswer_(defaultButton);
+    else answered(defaultButton);
 }
 
 void WebMessageBoxes::answered(bool okChosen) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace zol::web {
 
@@ -22,6 +23,10 @@ public:
     bool isOpen() const override { return shown_.has_value(); }
     void warn(const std::string& text, std::function<void()> then) override;
     void answerFront(bool defaultButton) override;
+    // Who takes the answer of a box the program closes itself (a pad's
+    // button): the page records it as the player's answer before the game
+    // hears it. Without one the box is answered at once.
+    void onFrontAnswer(std::function<void(bool okChosen)> take) { frontAnswer_ = std::move(take); }
 
     // The open box is a warning, which the trace does not show.
     bool showsWarning() const { return shown_ && !shown_->traced; }
@@ -33,6 +38,7 @@ private:
 
     BoxBookkeeping bookkeeping_;
     std::optional<PendingBox> shown_;
+    std::function<void(bool)> frontAnswer_;
 };
 
 } // namespace zol::web

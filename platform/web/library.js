@@ -85,11 +85,6 @@ mergeInto(LibraryManager.library, {
 
   // A modal box of the page; its answer comes back through the module's
   // zolbas_box_answered.
-  // The box goes without answering: the program answers it itself.
-  zolbas_box_hide: function () {
-    Module.page.boxes.hide();
-  },
-
   zolbas_box_show: function (text, caption, okCancel, warning) {
     Module.page.boxes.show({
       text: UTF8ToString(text),
@@ -97,6 +92,10 @@ mergeInto(LibraryManager.library, {
       okCancel: okCancel !== 0,
       warning: warning !== 0,
     });
+  },
+  // The box goes without answering: the program answers it itself.
+  zolbas_box_hide: function () {
+    Module.page.boxes.hide();
   },
 
   // The page's sound player, by channel (0 the tune, 1 the cues).
@@ -133,7 +132,7 @@ mergeInto(LibraryManager.library, {
     Module.page.screens.quit();
   },
   zolbas_page_display_changed: function () {
-    Module.page.screens.displayChanged();
+    Module.page.display.changed();
   },
   zolbas_page_move_focus: function (step) {
     Module.page.screens.moveFocus(step);

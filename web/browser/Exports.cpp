@@ -7,8 +7,8 @@
 #include "assets/XpmImage.h"
 #include "play/Key.h"
 #include "shell/RtfReader.h"
+#include "web/browser/Exported.h"
 #include "web/browser/PageJson.h"
-#include "web/browser/PageProgram.h"
 
 #include <emscripten.h>
 
@@ -20,14 +20,21 @@ namespace {
 std::unique_ptr<zol::web::PageProgram> page;
 std::string text;
 
-std::int64_t ms(double elapsedMs) { return static_cast<std::int64_t>(elapsedMs); }
+using zol::web::exported::give;
+using zol::web::exported::ms;
+
+} // namespace
+
+namespace zol::web::exported {
+
+PageProgram& program() { return *page; }
 
 const char* give(std::string value) {
     text = std::move(value);
     return text.c_str();
 }
 
-} // namespace
+} // namespace zol::web::exported
 
 extern "C" {
 

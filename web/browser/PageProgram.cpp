@@ -28,7 +28,9 @@ PageProgram::PageProgram()
             [](FrontEnd&) { return std::make_unique<PageWindows>(); }),
       pacer_(
           clock_, timers_, [this] { return timers_.hold().held(); }, [this] { return game_.ended() || failed(); },
-          [this] { recordKeys(lastKeys_, false); }) {}
+          [this] { recordKeys(lastKeys_, false); }) {
+    boxes_.onFrontAnswer([this](bool okChosen) { answerBox(okChosen); });
+}
 
 void PageProgram::start() {
     game_.start();
@@ -105,10 +107,33 @@ void PageProgram::keyboardLost(std::int64_t elapsedMs) {
 
 void PageProgram::boxAnswered(std::int64_t elapsedMs, bool okChosen) {
     if (!reach(elapsedMs) || !boxes_.isOpen()) return;
+    answerBox(okChosen);
+}
+
+void PageProgram::answerBox(bool okChosen) {
     // A warning is no box of the script: the simulation only prints it.
     if (!boxes_.showsWarning()) record(okChosen ? "answer ok" : "answer cancel");
     boxes_.answered(okChosen);
     lastKeys_ = effects();
+}
+
+// Unlike a key, a pad reaches the game while a box is open: its buttons
+// answer the box. A pad's South on the title presses the focused button,
+// which records its click; on the play screen its controls are keys.
+void PageProgram::padRead(std::int64_t elapsedMs, int pad, const PadReading& reading) {
+    if (reach(elapsedMs)) padInput([&] { game_.padRead(pad, reading); });
+}
+
+void PageProgram::padGone(std::int64_t elapsedMs, int pad) {
+    if (reach(elapsedMs)) padInput([&] { game_.padGone(pad); });
+}
+
+// A box answered or a button clicked along the way records itself and
+// leaves lastKeys_ as it left the game: the keys are recorded from there.
+void PageProgram::padInput(const std::function<void()>& handOver) {
+    lastKeys_ = effects();
+    handOver();
+    recordKeys(lastKeys_, true);
 }
 
 void PageProgram::tuneEnded(std::int64_t elapsedMs) {

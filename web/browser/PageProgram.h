@@ -40,6 +40,11 @@ public:
     void key(std::int64_t elapsedMs, bool down, play::Key key, bool autoRepeat);
     void keyboardLost(std::int64_t elapsedMs);
     void boxAnswered(std::int64_t elapsedMs, bool okChosen);
+    // A pad as the page read it, and a pad that went or stopped counting
+    // (the page lost the focus). What the pad did is recorded as the keys,
+    // clicks and answers it stood for.
+    void padRead(std::int64_t elapsedMs, int pad, const PadReading& reading);
+    void padGone(std::int64_t elapsedMs, int pad);
     // What the page reports back.
     void tuneEnded(std::int64_t elapsedMs);
     // The explosion's strokes of the frame due now, handed to `paint`.
@@ -69,6 +74,10 @@ private:
     void recordKeys(Effects before, bool byKey);
     // Catches the clock up to the moment of an input; false once it ended.
     bool reach(std::int64_t elapsedMs);
+    // The open box's answer, however the player gave it.
+    void answerBox(bool okChosen);
+    // Hands a pad's change to the game, and records what it did.
+    void padInput(const std::function<void()>& handOver);
 
     TraceBuffer traceBuffer_;
     Trace trace_;

@@ -11,3 +11,13 @@ export function virtualKeyCode(event) {
   if (position && !/^[\x20-\x7e]$/.test(event.key)) return position[1].charCodeAt(0);
   return null;
 }
+
+// F11 and Alt+Enter switch full screen, as on the desktop. Ctrl+Plus,
+// Ctrl+Minus and Ctrl+0 stay the browser's own zoom: a zoomed page is drawn
+// at its new device pixels already, and the zoom reaches the rest of the
+// page as the player expects.
+export function togglesFullScreen(event) {
+  if (event.ctrlKey || event.metaKey || event.shiftKey) return false;
+  if (event.key === 'F11') return !event.altKey;
+  return event.key === 'Enter' && Boolean(event.altKey);
+}

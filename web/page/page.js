@@ -3,13 +3,15 @@
 // shows comes from the game (its layout, its scene, its explosion); this
 // file only wires the browser to it.
 import {Boxes} from './boxes.js';
-import {virtualKeyCode} from './keys.js';
+import {Display} from './display.js';
+import {listenToThePlayer} from './inputs.js';
 import {Screens} from './screens.js';
 import {Sound} from './sound.js';
 
 const base = new URL('.', document.baseURI);
 let module = null;
 let screens = null;
+let display = null;
 let startedAt = 0;
 const elapsed = () => performance.now() - startedAt;
 // The game's events are kept only where the address asks for them
@@ -36,6 +38,10 @@ const game = {
     module._zolbas_close(elapsed(), screen);
     wake();
   },
+  scale: (screen) => json(module._zolbas_screen_scale(screen, ...Display.room())),
+  fullScreen: () => module._zolbas_full_screen() !== 0,
+  toggleFullScreen: () => module._zolbas_toggle_full_screen(...Display.room()),
+  ended: () => state().ended,
 };
 
 const boxes = new Boxes(document.getElementById('box'), (answer) => {
@@ -81,27 +87,6 @@ function wake() {
   requestAnimationFrame(frame);
 }
 
-// The first click or key press lets the page sound.
-function unlockSound() {
-  sound.unlock();
-}
-
-function onKey(event) {
-  unlockSound();
-  if (boxes.isOpen) return;
-  const code = virtualKeyCode(event);
-  if (code === null) return;
-  if (code !== 13 || document.activeElement === document.body) event.preventDefault();
-  module._zolbas_key(elapsed(), event.type === 'keydown' ? 1 : 0, code, event.repeat ? 1 : 0);
-  wake();
-}
-
-// Without the keyboard the page would never see a release: no key sticks.
-function onKeyboardLost() {
-  module._zolbas_keyboard_lost(elapsed());
-  wake();
-}
-
 async function start() {
   const [created] = await Promise.all([
     createZolbas({locateFile: (file) => new URL(file, base).href, printErr: (line) => console.warn(line)}),
@@ -111,22 +96,22 @@ async function start() {
   ]);
   module = created;
   screens = new Screens(document.getElementById('desktop'), game);
+  display = new Display(document.getElementById('game'), game, screens);
   module.page = {
     boxes,
     sound,
     screens,
+    display,
     runtimeError: (message, caption) => {
       framesRunning = false;
       boxes.show({text: message, caption, okCancel: false, warning: true});
     },
   };
   document.getElementById('loading').remove();
-  window.addEventListener('keydown', onKey);
-  window.addEventListener('keyup', onKey);
-  window.addEventListener('pointerdown', unlockSound);
-  window.addEventListener('blur', onKeyboardLost);
+  listenToThePlayer({module, elapsed, wake, boxes, sound, display});
   startedAt = performance.now();
   module._zolbas_start();
+  display.changed();
   moments.ready = performance.now();
   wake();
 }

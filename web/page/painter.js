@@ -2,7 +2,9 @@
 // at the screen's device pixels: labels as the scene describes them (back
 // colour, font, text colour, alignment, wrapped at word breaks and clipped),
 // pictures stretched to their place without smoothing, and the explosion's
-// strokes on a surface of their own behind them.
+// strokes on a surface of their own behind them. What stands off the screen
+// (a walker yet to come in, the banner waiting at the left) falls off the
+// canvas, as off the window's edge.
 import {cssFont, cssColour} from './looks.js';
 
 export class Painter {
@@ -11,14 +13,30 @@ export class Painter {
     this.size = size;
     this.back = back;
     this.sprites = sprites;
-    this.scale = window.devicePixelRatio || 1;
-    canvas.style.width = `${size[0]}px`;
-    canvas.style.height = `${size[1]}px`;
-    canvas.width = Math.round(size[0] * this.scale);
-    canvas.height = Math.round(size[1] * this.scale);
-    this.surface = new OffscreenCanvas(canvas.width, canvas.height);
-    this.surfaceUsed = false;
     this.context = canvas.getContext('2d');
+    this.surface = null;
+    this.surfaceUsed = false;
+    this.resize(1);
+  }
+
+  // Draws each designed pixel on `factor` CSS pixels, at the device's
+  // pixels: text is drawn anew at that scale, and pictures are scaled whole.
+  // What the explosion drew so far comes along.
+  resize(factor) {
+    const scale = factor * (window.devicePixelRatio || 1);
+    if (this.surface && scale === this.scale && factor === this.factor) return;
+    [this.factor, this.scale] = [factor, scale];
+    const [width, height] = this.size;
+    Object.assign(this.canvas.style, {width: `${width * factor}px`, height: `${height * factor}px`});
+    this.canvas.width = Math.round(width * scale);
+    this.canvas.height = Math.round(height * scale);
+    const surface = new OffscreenCanvas(this.canvas.width, this.canvas.height);
+    if (this.surfaceUsed) {
+      const c = surface.getContext('2d');
+      c.imageSmoothingEnabled = false;
+      c.drawImage(this.surface, 0, 0, surface.width, surface.height);
+    }
+    this.surface = surface;
     // Each label as last drawn: text costs far more to draw than to copy.
     this.labels = new Map();
   }

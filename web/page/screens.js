@@ -1,14 +1,15 @@
 // The game's screens as windows of the page, each built from the layout the
 // module exports (the same design data the desktop's windows are made
-// from): the title's lines and buttons, the help document and its button,
-// and the play screen's canvas, which the painter paints from the scene.
-import {cssColour, cssFont} from './looks.js';
+// from): the title's and help's controls, and the play screen's canvas,
+// which the painter paints from the scene. Each is drawn at the whole
+// factor the game's display mode gives it: in full screen the screen in
+// front covers the others, at its place on the black around it.
+import {buildControls} from './controls.js';
+import {windowFrame} from './frame.js';
 import {Painter} from './painter.js';
 import {pictureCanvas} from './pictures.js';
 
-const TITLE = 0;
 const PLAY = 1;
-const HELP = 2;
 
 export class Screens {
   // `game` is what the page offers of the module (see page.js).
@@ -29,66 +30,48 @@ export class Screens {
 
   open(screen) {
     const design = this.layout[screen];
-    const frame = document.createElement('section');
-    frame.className = 'window';
-    frame.dataset.screen = screen;
-    const header = document.createElement('header');
-    const caption = document.createElement('span');
-    caption.textContent = design.caption;
-    const close = document.createElement('button');
-    close.className = 'close';
-    close.textContent = '×';
-    close.setAttribute('aria-label', '閉じる');
-    close.addEventListener('click', () => this.game.close(screen));
-    header.append(caption, close);
-    const client = document.createElement('div');
-    client.className = 'client';
-    client.style.width = `${design.size[0]}px`;
-    client.style.height = `${design.size[1]}px`;
-    client.style.background = cssColour(design.back);
-    frame.append(header, client);
-    if (screen === PLAY) this.openPlay(client, design);
-    else this.openControls(client, design, screen);
+    const {frame, client} = windowFrame(screen, design, {
+      toggleFullScreen: () => this.game.toggleFullScreen(),
+      close: () => this.game.close(screen),
+    });
+    if (screen === PLAY) {
+      const canvas = document.createElement('canvas');
+      client.append(canvas);
+      this.painter = new Painter(canvas, design.size, design.back, this.sprites);
+    } else {
+      const stage = document.createElement('div');
+      stage.className = 'stage';
+      [stage.style.width, stage.style.height] = design.size.map((v) => `${v}px`);
+      client.append(stage);
+      const pressed = (name) => this.game.button(name);
+      buildControls(stage, design, {helpText: this.game.helpText, icon: this.sprites.icon, pressed});
+    }
     this.desktop.append(frame);
     this.windows.set(screen, frame);
+    this.fit(screen, frame);
     const first = client.querySelector('button');
     if (first) first.focus();
   }
 
-  openControls(client, design, screen) {
-    for (const line of design.lines || []) {
-      const label = place(document.createElement('div'), line.rect, line.font);
-      label.className = 'line';
-      label.textContent = line.caption;
-      label.style.color = cssColour(line.colour);
-      client.append(label);
-    }
-    for (const button of design.buttons) {
-      const element = place(document.createElement('button'), button.rect, button.font);
-      element.textContent = button.caption;
-      element.addEventListener('click', () => this.game.button(button.name));
-      client.append(element);
-    }
-    if (screen === HELP) {
-      const document_ = place(document.createElement('div'), design.document.rect, design.document.font);
-      document_.className = 'document';
-      document_.textContent = this.game.helpText();
-      document_.tabIndex = 0;
-      client.append(document_);
-      const icon = document.createElement('canvas');
-      icon.className = 'icon';
-      [icon.width, icon.height] = [this.sprites.icon.width, this.sprites.icon.height];
-      icon.getContext('2d').drawImage(this.sprites.icon, 0, 0);
-      place(icon, design.icon);
-      client.append(icon);
-    }
+  // Every screen at the factor and place the game gives it now.
+  relayout() {
+    for (const [screen, frame] of this.windows) this.fit(screen, frame);
   }
 
-  openPlay(client, design) {
-    const canvas = document.createElement('canvas');
-    client.append(canvas);
-    this.painter = new Painter(canvas, design.size, design.back, this.sprites);
-    this.dirty = true;
+  fit(screen, frame) {
+    const {factor, left, top} = this.game.scale(screen);
+    const client = frame.querySelector('.client');
+    const [width, height] = this.layout[screen].size;
+    Object.assign(client.style, {width: `${width * factor}px`, height: `${height * factor}px`});
+    client.style.setProperty('--left', `${left}px`);
+    client.style.setProperty('--top', `${top}px`);
+    if (screen === PLAY) {
+      this.painter.resize(factor);
+      this.dirty = true;
+    } else {
+      // The browser draws the text anew at the scale: sharp, not enlarged.
+      client.querySelector('.stage').style.transform = factor === 1 ? '' : `scale(${factor})`;
+    }
   }
 
   close(screen) {
@@ -102,9 +85,6 @@ export class Screens {
     const frame = this.windows.get(screen);
     if (frame) this.desktop.append(frame);
   }
-
-  // The page does not yet scale its screens: they keep their designed size.
-  displayChanged() {}
 
   // The buttons of the screen in front, in their focus order.
   frontButtons() {
@@ -146,14 +126,4 @@ export class Screens {
     this.dirty = false;
     this.painter.paint(this.game.scene());
   }
-}
-
-// Puts an element at its place in pixels, in its designed font.
-function place(element, [left, top, width, height], font) {
-  Object.assign(element.style, {left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`});
-  if (font) {
-    element.style.font = cssFont(font);
-    if (font.underline) element.style.textDecoration = 'underline';
-  }
-  return element;
 }

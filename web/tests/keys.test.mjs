@@ -1,4 +1,5 @@
-// The page's key translation (web/page/keys.js) across keyboard layouts.
+// The page's key translation (web/page/keys.js) across keyboard layouts, and
+// its display keys.
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
 import {test} from 'node:test';
@@ -6,7 +7,8 @@ import {test} from 'node:test';
 // The page's files are ES modules for the browser; node takes a .js file
 // for CommonJS, so the module is loaded from its text.
 const source = readFileSync(new URL('../page/keys.js', import.meta.url), 'utf8');
-const {virtualKeyCode} = await import('data:text/javascript,' + encodeURIComponent(source));
+const keys = await import('data:text/javascript,' + encodeURIComponent(source));
+const {virtualKeyCode} = keys;
 
 test('the game keys by their names', () => {
   assert.equal(virtualKeyCode({key: 'Enter', code: 'Enter'}), 13);
@@ -31,4 +33,14 @@ test('every other key is none of the game', () => {
   assert.equal(virtualKeyCode({key: 'ArrowUp', code: 'ArrowUp'}), null);
   assert.equal(virtualKeyCode({key: ' ', code: 'Space'}), null);
   assert.equal(virtualKeyCode({key: 'Shift', code: 'ShiftLeft'}), null);
+});
+
+test('F11 and Alt+Enter switch full screen; the zoom keys stay the browser\'s', () => {
+  const {togglesFullScreen} = keys;
+  assert.equal(togglesFullScreen({key: 'F11'}), true);
+  assert.equal(togglesFullScreen({key: 'Enter', altKey: true}), true);
+  assert.equal(togglesFullScreen({key: 'Enter'}), false, 'Enter alone is the game\'s');
+  assert.equal(togglesFullScreen({key: 'F11', ctrlKey: true}), false);
+  assert.equal(togglesFullScreen({key: 'Enter', altKey: true, shiftKey: true}), false);
+  for (const key of ['+', '-', '0']) assert.equal(togglesFullScreen({key, ctrlKey: true}), false, `Ctrl+${key}`);
 });

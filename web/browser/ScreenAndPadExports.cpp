@@ -1,0 +1,52 @@
+// What the page calls in the module for any screen and any controller: the
+// display mode (F11, the full-screen button) with the core's one scaling
+// rule, and the pads the Gamepad API reads.
+#include "platform/PadReading.h"
+#include "shell/DisplayMode.h"
+#include "web/browser/Exported.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+using zol::web::exported::program;
+using zol::web::exported::give;
+using zol::web::exported::ms;
+
+extern "C" {
+
+// F11, Alt+Enter or the full-screen button; also the browser leaving full
+// screen by itself, so that the mode stays what the player sees. `width`
+// and `height` are the browser's room for the page, in CSS pixels.
+EMSCRIPTEN_KEEPALIVE void zolbas_toggle_full_screen(int width, int height) {
+    program().game().changeDisplay(zol::DisplayCommand::ToggleFullScreen, {width, height});
+}
+
+// The game's display mode: 1 in full screen.
+EMSCRIPTEN_KEEPALIVE int zolbas_full_screen() { return program().game().display().fullScreen ? 1 : 0; }
+
+// How a screen is drawn in that mode on a surface of `width` x `height` CSS
+// pixels: {"factor", "left", "top"}, the factor whole and the place that of
+// the screen's top left corner on the surface.
+EMSCRIPTEN_KEEPALIVE const char* zolbas_screen_scale(int screen, int width, int height) {
+    const zol::ScreenScale scale =
+        zol::screenScale(program().game().display(), static_cast<zol::ScreenId>(screen), {width, height});
+    return give("{\"factor\":" + std::to_string(scale.factor) + ",\"left\":" + std::to_string(scale.left) +
+                ",\"top\":" + std::to_string(scale.top) + "}");
+}
+
+// A pad as read now: `pressed` has a bit for each control, 1 << PadControl
+// (Up, Down, Left, Right, South, East, Start, Back); the left stick from -1
+// to 1 on each axis, right and down positive.
+EMSCRIPTEN_KEEPALIVE void zolbas_pad_read(double elapsedMs, int pad, int pressed, double stickX, double stickY) {
+    zol::PadReading reading;
+    for (int control = 0; control < zol::kPadControls; ++control) reading.pressed[control] = (pressed >> control) & 1;
+    reading.stickX = static_cast<float>(stickX);
+    reading.stickY = static_cast<float>(stickY);
+    program().padRead(ms(elapsedMs), pad, reading);
+}
+
+// The pad went, or stopped counting as the page lost the focus.
+EMSCRIPTEN_KEEPALIVE void zolbas_pad_gone(double elapsedMs, int pad) { program().padGone(ms(elapsedMs), pad); }
+
+} // extern "C"
