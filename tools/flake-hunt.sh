@@ -18,7 +18,7 @@ windows=${WINDOWS_BUILD:-$root/build-windows}
 logs=${ZOLBAS_FLAKE_LOGS:-$linux/flake-hunt}
 # Every test with a window, a display or a page in it (installing the game
 # opens none).
-windowed='^(window_|zolbas_window_test|zolbas_drawing_test|zolbas_caption_pieces_test|web_page_round)'
+windowed='^(window_|zolbas_window_test|zolbas_pad_round_test|zolbas_drawing_test|zolbas_caption_pieces_test|web_page_)'
 not_windowed='^window_installed_game$'
 windowed_wine='^windows_windowed_round$'
 

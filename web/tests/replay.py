@@ -5,7 +5,7 @@ import pathlib
 import subprocess
 import tempfile
 
-from page_harness import RoundFailed, check
+from page_harness import RoundFailed, Stalled, check
 
 
 def replayed(zolbas, script):
@@ -35,6 +35,9 @@ def compare_with_replay(page_events, replay_events):
 def check_replay(chromium, events, zolbas):
     """Replays the page's script; when the traces differ, the script and
     both traces are kept for a look."""
+    skipped = chromium.evaluate("zolbasPage.state()")["skippedMs"]
+    if skipped:
+        raise Stalled(f"the machine stalled the page for {skipped} ms")
     script = chromium.evaluate("zolbasPage.script()")
     replay = replayed(zolbas, script)
     try:
