@@ -3,9 +3,12 @@
 the sizes of what it downloads, and the processor time of a game in play
 against an empty page that moves one sprite on a canvas, and against the
 same page playing the game's tune in a loop (the floor: what any page with
-a moving picture and this music costs), in the same run; and a game in play
+a moving picture and this music costs), in the same run; a game in play
 in full screen on a 1920 x 1080 screen, drawn at twice its size, against the
-one in a window.
+one in a window; a game in play on a phone (390 x 844 at three device
+pixels each) with the touch controls shown and ↓ held by a finger, against
+the same floor; and the time from navigation to the title on a first visit
+against a visit from the service worker's cache with the network off.
 
 usage: bench/web_page.py DIST_FOLDER [SECONDS]
 """
@@ -23,6 +26,7 @@ sys.path.insert(0, str(ROOT / "web"))
 sys.path.insert(0, str(ROOT / "web" / "tests"))
 import devtools  # noqa: E402
 import serve  # noqa: E402
+from fingers import UPRIGHT, phone  # noqa: E402
 
 # The baseline: one 32 x 32 sprite crossing a 577 x 409 canvas at every frame.
 EMPTY_PAGE = """<!DOCTYPE html><canvas id=c width=577 height=409></canvas><script>
@@ -127,6 +131,58 @@ def play_in_full_screen(chromium, seconds):
     return share_of_a_core(chromium, seconds)
 
 
+# The phone's ↓ control, where a finger holds it.
+DOWN_CONTROL = ("(() => { const r = [...document.querySelectorAll('#touch-controls button')]"
+                ".find(b => b.textContent === '↓').getBoundingClientRect();"
+                " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+
+
+def play_by_touch(chromium, url, seconds):
+    """A game on the phone with the touch controls shown, ↓ held by a
+    finger, as a share of a core."""
+    chromium.open_page(url, setup=phone(UPRIGHT))
+    chromium.wait_for("window.zolbasPage")
+    chromium.evaluate("zolbasPage.started")
+    chromium.evaluate(PLAY)
+    chromium.wait_for("document.body.classList.contains('controls') && document.querySelector('.client canvas')")
+    x, y = chromium.evaluate(DOWN_CONTROL)
+    chromium.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y, "id": 1}]})
+    return share_of_a_core(chromium, seconds)
+
+
+# Visits from the service worker's cache measured; the median is reported.
+OFFLINE_VISITS = 3
+
+
+def title_ready(chromium):
+    """Ms from navigation to the title running, once the page says so."""
+    chromium.wait_for("window.zolbasPage && zolbasPage.readyMs() !== null", timeout=60)
+    return chromium.evaluate("zolbasPage.readyMs()")
+
+
+def first_and_offline_visits(dist):
+    """To the title on a first visit (a fresh profile), then from the
+    service worker's cache with the server stopped and the network off."""
+    httpd, url = serving(dist)
+    with devtools.Chromium() as chromium:
+        try:
+            chromium.open_page(url)
+            first = title_ready(chromium)
+            chromium.wait_for("navigator.serviceWorker.controller !== null", timeout=60)
+        finally:
+            httpd.shutdown()
+            httpd.server_close()
+        chromium.send("Network.enable")
+        chromium.send("Network.emulateNetworkConditions",
+                      {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        offline = []
+        for _ in range(OFFLINE_VISITS):
+            chromium.evaluate("window.zolbasPage = undefined")
+            chromium.send("Page.reload")
+            offline.append(title_ready(chromium))
+    return first, sorted(offline)[OFFLINE_VISITS // 2]
+
+
 def serving(folder):
     httpd = serve.server(folder)
     threading.Thread(target=httpd.serve_forever, daemon=True).start()
@@ -158,6 +214,8 @@ def main():
             chromium.key("keyDown", "ArrowDown", "ArrowDown", 40)
             playing = share_of_a_core(chromium, seconds)
             full_screen = play_in_full_screen(chromium, seconds)
+            chromium.close_page()
+            by_touch = play_by_touch(chromium, url, seconds)
 
             chromium.close_page()
             chromium.open_page("data:text/html," + EMPTY_PAGE)
@@ -175,11 +233,13 @@ def main():
             server.shutdown()
             server.server_close()
         shutil.rmtree(floor_folder)
+    first_visit, offline_visit = first_and_offline_visits(dist)
     print(f"navigation to the title running:  {ready:7.0f} ms (cold profile)")
     print(f"navigation to the first tick:     {first_tick:7.0f} ms (Ｐｌａｙ as soon as the title runs)")
     print(f"CPU, the page on its title:       {title * 100:5.1f} % of a core")
     print(f"CPU, a game in play (Down held):  {playing * 100:5.1f} % of a core")
     print(f"CPU, the same in full screen, 2x: {full_screen * 100:5.1f} % of a core")
+    print(f"CPU, on a phone by touch, ↓ held: {by_touch * 100:5.1f} % of a core (390 x 844 at 3x, controls shown)")
     print(f"CPU, one sprite on a canvas:      {empty * 100:5.1f} % of a core")
     print(f"CPU, the sprite and the tune:     {floor * 100:5.1f} % of a core (the floor)")
     if playing > 0:
@@ -188,6 +248,12 @@ def main():
         print(f"ratio to the sprite alone:        {playing / empty:5.1f}")
     if floor > 0:
         print(f"ratio to the floor:               {playing / floor:5.1f}")
+        print(f"ratio of the phone to the floor:  {by_touch / floor:5.1f}")
+    if playing > 0:
+        print(f"ratio of the phone to a window:   {by_touch / playing:5.1f}")
+    print(f"navigation to the title, first:   {first_visit:7.0f} ms (fresh profile, from the server)")
+    print(f"navigation to the title, offline: {offline_visit:7.0f} ms (from the service worker's cache, median of"
+          f" {OFFLINE_VISITS})")
     print("\n".join(sizes(dist)))
 
 

@@ -35,7 +35,16 @@ if(ZOLBAS_WEB_DIST)
   # replaced whole by a rebuild.
   add_test(NAME web_page_offline
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_offline.py ${ZOLBAS_WEB_DIST})
-  set_tests_properties(web_page_pads web_page_full_screen web_page_offline PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  # The game by touch on a phone, upright and turned: rounds by fingers
+  # alone, the layout probed on the screen's pixels; and every way a finger
+  # lets go of a control.
+  add_test(NAME web_page_touch
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_touch.py ${ZOLBAS_WEB_DIST} $<TARGET_FILE:zolbas>)
+  add_test(NAME web_page_touch_release
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/tests/page_touch_release.py ${ZOLBAS_WEB_DIST}
+            $<TARGET_FILE:zolbas>)
+  set_tests_properties(web_page_pads web_page_full_screen web_page_offline web_page_touch web_page_touch_release
+    PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
 # The page's key translation across keyboard layouts, under node's runner.

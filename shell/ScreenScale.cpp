@@ -1,6 +1,7 @@
 #include "shell/ScreenScale.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace zol {
 
@@ -23,6 +24,19 @@ ScreenScale fitCentred(PixelSize designed, PixelSize available) {
     // which keeps the captions and the buttons reachable.
     return {factor, std::max(0, (available.width - designed.width * factor) / 2),
             std::max(0, (available.height - designed.height * factor) / 2)};
+}
+
+RoomFit fitToRoom(PixelSize designed, PixelSize room, double devicePixelRatio) {
+    if (designed.width <= 0 || designed.height <= 0 || room.width <= 0 || room.height <= 0 || !(devicePixelRatio > 0))
+        return {};
+    const double largest = std::min(static_cast<double>(room.width) / designed.width,
+                                    static_cast<double>(room.height) / designed.height);
+    const double whole = std::floor(largest);
+    const double scale = whole >= 1 && whole >= kWholeFitKeeps * largest ? whole : largest;
+    const auto margin = [&](int roomPixels, int designedPixels) {
+        return std::max(0.0, std::floor((roomPixels - designedPixels * scale) / 2)) / devicePixelRatio;
+    };
+    return {scale / devicePixelRatio, margin(room.width, designed.width), margin(room.height, designed.height)};
 }
 
 } // namespace zol

@@ -41,4 +41,22 @@ int largestWholeFactor(PixelSize designed, PixelSize available);
 // Full screen: the largest whole factor, centred; the border stays black.
 ScreenScale fitCentred(PixelSize designed, PixelSize available);
 
+// A screen on a page too small for the desktop's windows, or used by touch
+// (a phone, a tablet): it fills the room it is given in proportion, centred,
+// smaller than designed where need be. The factor is in layout pixels per
+// designed pixel, the place in layout pixels, on whole device pixels.
+struct RoomFit {
+    double factor = 1;
+    double left = 0, top = 0;
+    bool operator==(const RoomFit&) const = default;
+};
+
+// A whole number of device pixels to the designed pixel draws the pictures
+// sharp, each pixel a square; it is taken where it keeps at least this share
+// of the largest size that fits.
+inline constexpr double kWholeFitKeeps = 0.9;
+
+// `room` in device pixels, `devicePixelRatio` of them to a layout pixel.
+RoomFit fitToRoom(PixelSize designed, PixelSize room, double devicePixelRatio);
+
 } // namespace zol

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace zol {
@@ -42,6 +43,36 @@ TEST(ScreenScaleTest, SurfacePointsMapBackOntoTheDesignedPixelsTheyShow) {
         EXPECT_FALSE(scale.toDesigned({7 + 577 * factor, 3}, kPlay)) << factor;
         EXPECT_FALSE(scale.toDesigned({7, 3 + 409 * factor}, kPlay)) << factor;
     }
+}
+
+// A phone's or a tablet's room, in device pixels: the screen fills it in
+// proportion, at a whole number of device pixels to the designed pixel
+// where that keeps nearly all of the size, else at the largest size that
+// fits, below the designed size where need be; centred on whole device pixels.
+TEST(ScreenScaleTest, AScreenFillsTheRoomOfAPhoneInProportion) {
+    // 390 x 844 at 3 device pixels each, the controls below: twice fits
+    // nearly as well as 2.03 times, and keeps the pictures' pixels square.
+    EXPECT_EQ(fitToRoom(kPlay, {1170, 1900}, 3), (RoomFit{2.0 / 3, 8.0 / 3, (1900 - 818) / 2 / 3.0}));
+    // On its side the height rules: 2.83 times, where twice would lose a
+    // third; both edges of the limiting side touch the room's.
+    const RoomFit side = fitToRoom(kPlay, {1632, 1170}, 3);
+    EXPECT_DOUBLE_EQ(side.factor * 3, 1632.0 / 577);
+    EXPECT_LE(577 * side.factor * 3, 1632.0 + 1e-9);
+    EXPECT_LE(409 * side.factor * 3, 1170.0);
+    EXPECT_EQ(side.left, 0);
+    EXPECT_EQ(side.top, std::floor((1170 - 409 * 1632.0 / 577) / 2) / 3);
+    // 2.625 device pixels each (many Android phones): 1.87 times, not once.
+    EXPECT_DOUBLE_EQ(fitToRoom(kPlay, {1081, 2000}, 2.625).factor, 1081.0 / 577 / 2.625);
+    // A room smaller than the designed screen shrinks it: 360 x 640 at one
+    // device pixel each.
+    const RoomFit small = fitToRoom(kPlay, {360, 640}, 1);
+    EXPECT_DOUBLE_EQ(small.factor, 360.0 / 577);
+    EXPECT_EQ(small.top, std::floor((640 - 409 * 360.0 / 577) / 2));
+    // A large window, three times exactly.
+    EXPECT_EQ(fitToRoom(kPlay, {3 * 577, 3 * 409 + 10}, 1), (RoomFit{3, 0, 5}));
+    // No room yet (a page still laid out) leaves the designed size.
+    EXPECT_EQ(fitToRoom(kPlay, {0, 640}, 2), RoomFit{});
+    EXPECT_EQ(fitToRoom(kPlay, {360, 640}, 0), RoomFit{});
 }
 
 TEST(ScreenScaleTest, WindowStepsStayBetweenTheDesignedSizeAndWhatFitsTheMonitor) {

@@ -62,7 +62,8 @@ EMSCRIPTEN_KEEPALIVE void zolbas_close(double elapsedMs, int screen) {
 
 // A key by its classic virtual-key code (13, 37, 39, 40, 69; others do nothing).
 EMSCRIPTEN_KEEPALIVE void zolbas_key(double elapsedMs, int down, int virtualCode, int autoRepeat) {
-    page->key(ms(elapsedMs), down != 0, zol::play::keyFromVirtualCode(virtualCode), autoRepeat != 0);
+    page->key(ms(elapsedMs), zol::InputSource::keyboard(), down != 0, zol::play::keyFromVirtualCode(virtualCode),
+              autoRepeat != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void zolbas_keyboard_lost(double elapsedMs) { page->keyboardLost(ms(elapsedMs)); }

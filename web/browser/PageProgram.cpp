@@ -87,13 +87,13 @@ void PageProgram::closePressed(std::int64_t elapsedMs, ScreenId screen) {
     lastKeys_ = effects();
 }
 
-void PageProgram::key(std::int64_t elapsedMs, bool down, play::Key key, bool autoRepeat) {
+void PageProgram::key(std::int64_t elapsedMs, InputSource from, bool down, play::Key key, bool autoRepeat) {
     if (!reach(elapsedMs) || boxes_.isOpen()) return;
     const Effects before = effects();
     if (down) {
-        game_.keyDown(InputSource::keyboard(), key, autoRepeat);
+        game_.keyDown(from, key, autoRepeat);
     } else {
-        game_.keyUp(InputSource::keyboard(), key, autoRepeat);
+        game_.keyUp(from, key, autoRepeat);
     }
     recordKeys(before, true);
 }

@@ -37,7 +37,9 @@ public:
     // What the player does.
     void buttonChosen(std::int64_t elapsedMs, Button button);
     void closePressed(std::int64_t elapsedMs, ScreenId screen);
-    void key(std::int64_t elapsedMs, bool down, play::Key key, bool autoRepeat);
+    // A key of the keyboard or of the page's touch controls, recorded as a
+    // key either way.
+    void key(std::int64_t elapsedMs, InputSource from, bool down, play::Key key, bool autoRepeat);
     void keyboardLost(std::int64_t elapsedMs);
     void boxAnswered(std::int64_t elapsedMs, bool okChosen);
     // A pad as the page read it, and a pad that went or stopped counting

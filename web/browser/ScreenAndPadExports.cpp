@@ -1,12 +1,14 @@
 // What the page calls in the module for any screen and any controller: the
 // display mode (F11, the full-screen button) with the core's one scaling
-// rule, and the pads the Gamepad API reads.
+// rule, the pads the Gamepad API reads and the page's touch controls.
 #include "platform/PadReading.h"
+#include "play/Key.h"
 #include "shell/DisplayMode.h"
 #include "web/browser/Exported.h"
 
 #include <emscripten.h>
 
+#include <cstdio>
 #include <string>
 
 using zol::web::exported::program;
@@ -33,6 +35,24 @@ EMSCRIPTEN_KEEPALIVE const char* zolbas_screen_scale(int screen, int width, int 
         zol::screenScale(program().game().display(), static_cast<zol::ScreenId>(screen), {width, height});
     return give("{\"factor\":" + std::to_string(scale.factor) + ",\"left\":" + std::to_string(scale.left) +
                 ",\"top\":" + std::to_string(scale.top) + "}");
+}
+
+// A screen on a page used by touch or too small for the desktop's windows:
+// {"factor", "left", "top"} in CSS pixels, the factor any number, for a room
+// of `width` x `height` device pixels, `devicePixelRatio` of them to a CSS pixel.
+EMSCRIPTEN_KEEPALIVE const char* zolbas_screen_fit(int screen, int width, int height, double devicePixelRatio) {
+    const zol::RoomFit fit =
+        zol::fitToRoom(zol::designedSize(static_cast<zol::ScreenId>(screen)), {width, height}, devicePixelRatio);
+    char json[96];
+    std::snprintf(json, sizeof json, "{\"factor\":%.9g,\"left\":%.9g,\"top\":%.9g}", fit.factor, fit.left, fit.top);
+    return give(json);
+}
+
+// A touch control pressed (`down` 1) or let go, by the classic virtual-key
+// code of the key it stands for (13, 37, 39, 40, 69): a key of its own source.
+EMSCRIPTEN_KEEPALIVE void zolbas_touch_key(double elapsedMs, int down, int virtualCode) {
+    program().key(ms(elapsedMs), zol::InputSource::touch(), down != 0, zol::play::keyFromVirtualCode(virtualCode),
+                  false);
 }
 
 // A pad as read now: `pressed` has a bit for each control, 1 << PadControl

@@ -1,11 +1,13 @@
 // The program's message boxes as the page's modal <dialog>: its caption,
 // text and OK, with キャンセル when the box asks a question. Escape answers
 // Cancel, as closing a box does; the game counts that as OK for a box that
-// has only OK. While the dialog is open the game is held and gets no keys.
+// has only OK. While the dialog is open the game is held and gets no keys;
+// `opened` hears when one opens.
 export class Boxes {
-  constructor(dialog, answered) {
+  constructor(dialog, answered, opened = () => {}) {
     this.dialog = dialog;
     this.answered = answered;
+    this.opened = opened;
     this.caption = dialog.querySelector('.caption');
     this.text = dialog.querySelector('.text');
     this.icon = dialog.querySelector('.icon');
@@ -30,6 +32,7 @@ export class Boxes {
     this.icon.hidden = !warning;
     this.dialog.showModal();
     this.ok.focus();
+    this.opened();
   }
 
   hide() {

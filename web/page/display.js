@@ -1,7 +1,8 @@
 // Full screen on the page, as the game's display mode says; the game keeps
 // the mode between visits (localStorage "zolbas/display/..."). In full
 // screen the game area fills the browser's room, black, and the screen in
-// front is drawn at the largest whole factor that fits, in the middle.
+// front is drawn at the largest whole factor that fits, in the middle (on a
+// page used by touch, filling the room as layout.js fits it).
 // The browser's own full screen needs the player's gesture: F11 and the
 // full-screen button are one; a mode kept from the last visit asks at the
 // player's first click or key press, the area filling the window until
@@ -15,7 +16,6 @@ export class Display {
     this.game = game;
     this.screens = screens;
     document.addEventListener('fullscreenchange', () => this.browserChanged());
-    window.addEventListener('resize', () => screens.relayout());
   }
 
   // The browser's room for the page, in CSS pixels: the monitor once in

@@ -2,11 +2,14 @@
 // every animation frame and hands it the player's inputs. What the page
 // shows comes from the game (its layout, its scene, its explosion); this
 // file only wires the browser to it.
+import {ScreenAwake} from './awake.js';
 import {Boxes} from './boxes.js';
 import {Display} from './display.js';
 import {listenToThePlayer} from './inputs.js';
+import {Layout} from './layout.js';
 import {Screens} from './screens.js';
 import {Sound} from './sound.js';
+import {TouchControls} from './touch.js';
 
 const base = new URL('.', document.baseURI);
 let module = null;
@@ -39,15 +42,21 @@ const game = {
     wake();
   },
   scale: (screen) => json(module._zolbas_screen_scale(screen, ...Display.room())),
+  fit: (screen, width, height, ratio) => json(module._zolbas_screen_fit(screen, width, height, ratio)),
   fullScreen: () => module._zolbas_full_screen() !== 0,
   toggleFullScreen: () => module._zolbas_toggle_full_screen(...Display.room()),
   ended: () => state().ended,
 };
 
+const controls = new TouchControls(document.getElementById('touch-controls'), (code, down) => {
+  module._zolbas_touch_key(elapsed(), down ? 1 : 0, code);
+  wake();
+});
 const boxes = new Boxes(document.getElementById('box'), (answer) => {
   module._zolbas_box_answered(elapsed(), answer === Boxes.OK ? 1 : 0);
   wake();
-});
+}, () => controls.forget());
+const awake = new ScreenAwake();
 const sound = new Sound(() => module._zolbas_tune_ended(elapsed()));
 
 function state() {
@@ -95,7 +104,16 @@ async function start() {
     document.fonts.load('16px "ＭＳ Ｐ明朝"'),
   ]);
   module = created;
-  screens = new Screens(document.getElementById('desktop'), game);
+  const desktop = document.getElementById('desktop');
+  const layout = new Layout({
+    desktop, game, controls,
+    arranged: () => screens?.relayout(),
+    playing: (runs) => { awake.gameRuns = runs; },
+  });
+  screens = new Screens(desktop, game, {
+    scaleOf: (screen) => layout.scale(screen),
+    changed: (front, open) => layout.screensChanged(front, open),
+  });
   display = new Display(document.getElementById('game'), game, screens);
   module.page = {
     boxes,
@@ -108,7 +126,7 @@ async function start() {
     },
   };
   document.getElementById('loading').remove();
-  listenToThePlayer({module, elapsed, wake, boxes, sound, display});
+  listenToThePlayer({module, elapsed, wake, boxes, sound, display, layout});
   startedAt = performance.now();
   module._zolbas_start();
   display.changed();

@@ -20,8 +20,10 @@ export class Painter {
   }
 
   // Draws each designed pixel on `factor` CSS pixels, at the device's
-  // pixels: text is drawn anew at that scale, and pictures are scaled whole.
-  // What the explosion drew so far comes along.
+  // pixels: text is drawn anew at that scale, and pictures are scaled
+  // without smoothing, whole where the scale is (the layout takes a whole
+  // scale where it fits nearly as well). What the explosion drew so far
+  // comes along.
   resize(factor) {
     const scale = factor * (window.devicePixelRatio || 1);
     if (this.surface && scale === this.scale && factor === this.factor) return;

@@ -1,21 +1,26 @@
 // The game's screens as windows of the page, each built from the layout the
 // module exports (the same design data the desktop's windows are made
 // from): the title's and help's controls, and the play screen's canvas,
-// which the painter paints from the scene. Each is drawn at the whole
-// factor the game's display mode gives it: in full screen the screen in
-// front covers the others, at its place on the black around it.
+// which the painter paints from the scene. Each is drawn at the factor and
+// place the page's layout gives it (layout.js): on the desktop the whole
+// factor of the game's display mode, in full screen or on a phone the screen
+// in front covering the others, at its place on the black around it.
 import {buildControls} from './controls.js';
 import {windowFrame} from './frame.js';
 import {Painter} from './painter.js';
 import {pictureCanvas} from './pictures.js';
 
-const PLAY = 1;
+export const PLAY = 1;
 
 export class Screens {
-  // `game` is what the page offers of the module (see page.js).
-  constructor(desktop, game) {
+  // `game` is what the page offers of the module (see page.js); `scaleOf`
+  // gives a screen's {factor, left, top}; `changed(front, open)` hears the
+  // screens change, and arranges the page and fits them all anew.
+  constructor(desktop, game, {scaleOf, changed}) {
     this.desktop = desktop;
     this.game = game;
+    this.scaleOf = scaleOf;
+    this.changed = changed;
     this.layout = game.layout();
     this.windows = new Map();
     this.painter = null;
@@ -48,18 +53,23 @@ export class Screens {
     }
     this.desktop.append(frame);
     this.windows.set(screen, frame);
-    this.fit(screen, frame);
+    this.arrange();
     const first = client.querySelector('button');
     if (first) first.focus();
   }
 
-  // Every screen at the factor and place the game gives it now.
+  arrange() {
+    const front = this.desktop.lastElementChild;
+    this.changed(front ? Number(front.dataset.screen) : null, [...this.windows.keys()]);
+  }
+
+  // Every screen at the factor and place the layout gives it now.
   relayout() {
     for (const [screen, frame] of this.windows) this.fit(screen, frame);
   }
 
   fit(screen, frame) {
-    const {factor, left, top} = this.game.scale(screen);
+    const {factor, left, top} = this.scaleOf(screen);
     const client = frame.querySelector('.client');
     const [width, height] = this.layout[screen].size;
     Object.assign(client.style, {width: `${width * factor}px`, height: `${height * factor}px`});
@@ -79,11 +89,13 @@ export class Screens {
     if (frame) frame.remove();
     this.windows.delete(screen);
     if (screen === PLAY) this.painter = null;
+    this.arrange();
   }
 
   raise(screen) {
     const frame = this.windows.get(screen);
     if (frame) this.desktop.append(frame);
+    this.arrange();
   }
 
   // The buttons of the screen in front, in their focus order.
@@ -113,6 +125,7 @@ export class Screens {
   quit() {
     for (const screen of [...this.windows.keys()]) this.close(screen);
     document.getElementById('ended').hidden = false;
+    this.arrange();
   }
 
   // At every frame: the explosion's due strokes, then the scene if it changed.

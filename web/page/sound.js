@@ -5,8 +5,9 @@
 // tune.json says how long a round of the tune is and how early before its end
 // the tune counts as ended, so that the game's own music check starts the
 // next round on the last one's final bar line, as on the desktop. Browsers
-// let a page sound only after the player's first click or key press, which
-// call `unlock`. While nothing sounds (the title, the help) the audio stands
+// let a page sound only after the player's first tap, click or key press,
+// whose handlers call `unlock`: Safari counts it only when the audio is
+// resumed inside the handler itself. While nothing sounds (the title, the help) the audio stands
 // still, so an idle page costs the machine nothing for it.
 export class Sound {
   constructor(tuneEnded) {
@@ -53,8 +54,10 @@ export class Sound {
     this.wake();
   }
 
+  // Safari's audio may also stand 'interrupted' (a call took it).
   wake() {
-    if (this.gestured && this.context && this.context.state === 'suspended') this.context.resume();
+    const state = this.context && this.context.state;
+    if (this.gestured && state && state !== 'running' && state !== 'closed') this.context.resume().catch(() => {});
   }
 
   // A source that starts keeps the audio running until it has ended.

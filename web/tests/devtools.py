@@ -100,9 +100,11 @@ class Chromium:
                 return reply.get("result", {})
             self.events.append(reply)
 
-    def open_page(self, url, before_scripts=None):
+    def open_page(self, url, before_scripts=None, setup=()):
         """Opens `url` in a new tab, which later commands address; the
-        JavaScript `before_scripts` runs before the page's own."""
+        JavaScript `before_scripts` runs before the page's own, and the
+        commands of `setup`, (method, params) each, are sent before it
+        loads (a device to emulate)."""
         target = self.send("Target.createTarget", {"url": "about:blank"}, session=False)
         attached = self.send("Target.attachToTarget", {"targetId": target["targetId"], "flatten": True}, session=False)
         self.session = attached["sessionId"]
@@ -111,6 +113,8 @@ class Chromium:
             self.send(f"{domain}.enable")
         if before_scripts:
             self.send("Page.addScriptToEvaluateOnNewDocument", {"source": before_scripts})
+        for method, params in setup:
+            self.send(method, params)
         self.send("Page.navigate", {"url": url})
 
     def close_page(self):

@@ -30,7 +30,7 @@ class Stalled(RoundFailed):
 
 
 # How often a round stalled by a loaded machine is played again.
-STALLED_ROUNDS = 3
+STALLED_ROUNDS = 5
 
 
 def check(condition, what):
@@ -49,10 +49,10 @@ window.AudioContext = class extends window.AudioContext {
 
 
 class Page:
-    def __init__(self, chromium, url, before_scripts=""):
+    def __init__(self, chromium, url, before_scripts="", setup=()):
         self.chromium = chromium
         # `?trace`: the page keeps the game's events for the test to read.
-        chromium.open_page(url + "?trace", before_scripts=AUTOPLAY_AS_ON_THE_DESKTOP + before_scripts)
+        chromium.open_page(url + "?trace", before_scripts=AUTOPLAY_AS_ON_THE_DESKTOP + before_scripts, setup=setup)
         chromium.wait_for("window.zolbasPage")
         chromium.evaluate("zolbasPage.started")
 
@@ -83,28 +83,37 @@ class Page:
         self.chromium.wait_for("document.getElementById('box').open", timeout=20)
         return self.box()
 
-    def click_box_ok(self):
-        """A real mouse click in the middle of the box's OK button; waits
-        until that box has gone (another may follow at once)."""
+    def click_box_ok(self, press=None):
+        """A real mouse click (or `press(x, y)`, a tap) in the middle of the
+        box's OK button; waits until that box has gone (another may follow
+        at once)."""
         before = json.dumps(self.box())
-        self.click_middle("#box .ok")
+        (press or self.chromium.click)(*self.middle("#box .ok"))
         self.chromium.wait_for(
             "!document.getElementById('box').open ||"
             f" JSON.stringify([document.querySelector('#box .caption').textContent,"
             f" document.querySelector('#box .text').textContent]) !== {json.dumps(before)}")
 
+    def middle(self, selector):
+        """The middle of the element `selector` finds, in CSS pixels."""
+        return self.chromium.evaluate(
+            f"(() => {{ const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();"
+            " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+
+    def button_middle(self, caption):
+        """The middle of a screen's button, in CSS pixels."""
+        return self.chromium.evaluate(
+            f"(() => {{ const b = [...document.querySelectorAll('.client button')].find("
+            f"b => b.textContent === {json.dumps(caption)}); const r = b.getBoundingClientRect();"
+            " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+
     def click_middle(self, selector):
         """A real mouse click in the middle of the element `selector` finds."""
-        self.chromium.click(*self.chromium.evaluate(
-            f"(() => {{ const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();"
-            " return [r.x + r.width / 2, r.y + r.height / 2]; })()"))
+        self.chromium.click(*self.middle(selector))
 
     def click_button(self, caption):
         """A real mouse click in the middle of a screen's button."""
-        self.chromium.click(*self.chromium.evaluate(
-            f"(() => {{ const b = [...document.querySelectorAll('.client button')].find("
-            f"b => b.textContent === {json.dumps(caption)}); const r = b.getBoundingClientRect();"
-            " return [r.x + r.width / 2, r.y + r.height / 2]; })()"))
+        self.chromium.click(*self.button_middle(caption))
 
     def pixel(self, x, y):
         """The play canvas's colour at (x, y) in pixels at 100 %."""
