@@ -3,14 +3,13 @@
 // Title → South → the stick and the d-pad steer → Start (the time-out) →
 // South answers → Back gives up → the explosion → East answers the question.
 #include "tests/play/EventLog.h"
+#include "tests/window/RunEventLoop.h"
 #include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/QtGame.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <SDL.h>
 
 #include <gtest/gtest.h>
@@ -24,21 +23,8 @@ using namespace zol;
 
 namespace {
 
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// A loaded machine delivers late: each step waits for what it checks, for up
-// to thirty seconds.
-bool runUntil(const std::function<bool()>& done) {
-    for (int waited = 0; !done(); waited += 10) {
-        if (waited >= 30000) return false;
-        runFor(10);
-    }
-    return true;
-}
+// Thirty seconds for each step of the round.
+bool runUntil(const std::function<bool()>& done) { return test::runUntil(done, 30000); }
 
 class PadRound : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTimerService.h"
 #include "shell/HandlerGuard.h"
+#include "tests/window/RunEventLoop.h"
 #include "trace/Trace.h"
 #include "window/Fonts.h"
 #include "window/KeyCodes.h"
@@ -36,22 +37,10 @@ namespace {
 
 HandlerGuard guard([](const std::string& message) { FAIL() << message; });
 
-// Runs Qt's event loop for a while.
-void runFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using test::runFor;
 
-// Runs Qt's event loop until `done` holds, or for ten seconds: a loaded
-// machine delivers late, so a test waits for what it checks.
-bool runUntil(const std::function<bool()>& done) {
-    for (int waited = 0; !done(); waited += 5) {
-        if (waited >= 10000) return false;
-        runFor(5);
-    }
-    return true;
-}
+// Ten seconds for what a test of the platform waits for.
+bool runUntil(const std::function<bool()>& done) { return test::runUntil(done, 10000); }
 
 } // namespace
 
