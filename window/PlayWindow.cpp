@@ -63,6 +63,8 @@ void PlayWindow::paintEvent(QPaintEvent* event) {
     // What stands off the screen (a walker yet to come in, the banner
     // waiting at the left) stays off it, as the window's edge hides it.
     p.setClipRect(screenArea, Qt::IntersectClip);
+    // The back colour under what changed only, in the window's own pixels.
+    p.fillRect(event->rect() & screenArea, qcolor(kBackColor));
     p.translate(s.left, s.top);
     p.scale(s.factor, s.factor);
     const QRegion designedRegion = event->region().translated(-s.left, -s.top);
@@ -70,7 +72,6 @@ void PlayWindow::paintEvent(QPaintEvent* event) {
         return designedRegion.intersects(QRect(r.x() * s.factor, r.y() * s.factor, r.width() * s.factor,
                                                r.height() * s.factor));
     };
-    p.fillRect(QRect(QPoint(0, 0), screenArea.size() / s.factor), qcolor(kBackColor));
     if (!explosion_.image().isNull()) p.drawImage(0, 0, explosion_.image());
     std::size_t label = 0;
     for (const SceneItem& item : game_.playScene()) {
