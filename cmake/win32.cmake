@@ -3,27 +3,34 @@
 add_library(zolbas_win32_platform STATIC
   platform/win32/Mailbox.cpp
   platform/win32/MciSoundDevice.cpp
+  platform/win32/MessageWindow.cpp
   platform/win32/ProcessStart.cpp
   platform/win32/RegistrySettingsStore.cpp
   platform/win32/WideText.cpp
   platform/win32/Win32MessageBoxes.cpp
   platform/win32/Win32TimerService.cpp
+  platform/win32/XInputPads.cpp
 )
 target_link_libraries(zolbas_win32_platform PUBLIC zolbas_game winmm user32 advapi32 shell32)
 
 add_library(zolbas_win32 STATIC
   win32/Buttons.cpp
+  win32/DisplayKeys.cpp
   win32/ExplosionCanvas.cpp
   win32/Fonts.cpp
   win32/FormWindow.cpp
   win32/HelpWindow.cpp
   win32/KeyCodes.cpp
   win32/LabelView.cpp
+  win32/Monitors.cpp
+  win32/PadReader.cpp
   win32/PlayWindow.cpp
   win32/Sprites.cpp
   win32/TitleWindow.cpp
+  win32/Win32Game.cpp
   win32/Win32Windows.cpp
   win32/WindowedProgram.cpp
+  win32/WindowFrame.cpp
 )
 target_link_libraries(zolbas_win32 PUBLIC zolbas_win32_platform zolbas_pictures zolbas_help comctl32 gdi32 msimg32)
 

@@ -16,6 +16,7 @@ add_executable(zolbas_win32_platform_test
   tests/win32/MciSoundDeviceTest.cpp
   tests/win32/RegistrySettingsTest.cpp
   tests/win32/TimerServiceTest.cpp
+  tests/win32/XInputPadsTest.cpp
 )
 target_link_libraries(zolbas_win32_platform_test PRIVATE zolbas_win32_platform GTest::gtest_main)
 target_compile_definitions(zolbas_win32_platform_test PRIVATE ZOLBAS_SOUND_FOLDER="${CMAKE_BINARY_DIR}")
@@ -29,8 +30,20 @@ add_test(NAME windows_simulate_anywhere
 # A round in the windows, played with keys under Wine's X11 driver.
 add_test(NAME windows_windowed_round
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/windowed_round.sh ${ZOLBAS_GAME_COMMAND})
-# Both write the game's registry key in the one prefix: one at a time.
-set_tests_properties(windows_windowed_round PROPERTIES RESOURCE_LOCK "display;registry" TIMEOUT 300)
+
+# A round played by a scripted pad through the game's real windows.
+add_executable(zolbas_win32_pad_round_test tests/win32/PadRoundTest.cpp tests/play/EventLog.cpp)
+target_link_libraries(zolbas_win32_pad_round_test PRIVATE zolbas_win32 GTest::gtest_main)
+add_test(NAME zolbas_win32_pad_round_test COMMAND zolbas_win32_pad_round_test)
+
+# Full screen and the window's factor, on an X server of its own: alone,
+# as the prefix's Wine server holds on to the display it first met.
+add_test(NAME windows_full_screen
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win32/full_screen.sh ${ZOLBAS_GAME_COMMAND})
+set_tests_properties(windows_full_screen PROPERTIES RUN_SERIAL TRUE)
+# They write the game's registry keys in the one prefix: one at a time.
+set_tests_properties(windows_windowed_round windows_full_screen zolbas_win32_pad_round_test
+                     PROPERTIES RESOURCE_LOCK "display;registry" TIMEOUT 300)
 set_tests_properties(zolbas_win32_platform_test PROPERTIES RESOURCE_LOCK registry)
 
 get_property(zolbas_wine_tests DIRECTORY PROPERTY TESTS)
@@ -38,5 +51,5 @@ list(REMOVE_ITEM zolbas_wine_tests wine_prefix windows_imports_system_dlls_only 
 set_tests_properties(${zolbas_wine_tests} PROPERTIES FIXTURES_REQUIRED wine)
 get_property(zolbas_all_tests DIRECTORY PROPERTY TESTS)
 set_tests_properties(${zolbas_all_tests} PROPERTIES ENVIRONMENT "WINEPREFIX=${ZOLBAS_WINEPREFIX}")
-set_tests_properties(zolbas_win32_platform_test PROPERTIES ENVIRONMENT
+set_tests_properties(zolbas_win32_platform_test zolbas_win32_pad_round_test PROPERTIES ENVIRONMENT
   "WINEPREFIX=${ZOLBAS_WINEPREFIX};WINEDLLOVERRIDES=winealsa.drv,winepulse.drv,wineoss.drv=d")

@@ -20,7 +20,7 @@ logs=${ZOLBAS_FLAKE_LOGS:-$linux/flake-hunt}
 # opens none).
 windowed='^(window_|zolbas_window_test|zolbas_pad_round_test|zolbas_drawing_test|zolbas_caption_pieces_test|web_page_)'
 not_windowed='^window_installed_game$'
-windowed_wine='^windows_windowed_round$'
+windowed_wine='^(windows_windowed_round|windows_full_screen|zolbas_win32_pad_round_test)$'
 
 for build in "$linux" "$windows"; do
   [ -f "$build/CTestTestfile.cmake" ] || { echo "$0: no tests in $build: run make check first" >&2; exit 2; }

@@ -3,6 +3,7 @@
 #include "play/ExplosionShow.h"
 #include "win32/Pixels.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zol::win32 {
@@ -11,7 +12,26 @@ namespace {
 
 constexpr UINT_PTR kFrameTimer = 1;
 
-int scaled(double pixels, int dpi) { return static_cast<int>(std::lround(pixels * dpi / kDefaultDpi)); }
+// Holds a memory context on the surface for as long as it lives.
+class Canvas {
+public:
+    explicit Canvas(HBITMAP surface)
+        : dc_(CreateCompatibleDC(nullptr)),
+          bitmapBefore_(SelectObject(dc_, surface)),
+          brushBefore_(SelectObject(dc_, GetStockObject(NULL_BRUSH))) {}
+    ~Canvas() {
+        SelectObject(dc_, brushBefore_);
+        SelectObject(dc_, bitmapBefore_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HDC dc_;
+    HGDIOBJ bitmapBefore_, brushBefore_;
+};
 
 } // namespace
 
@@ -20,60 +40,67 @@ ExplosionCanvas::~ExplosionCanvas() {
     if (surface_) DeleteObject(surface_);
 }
 
-void ExplosionCanvas::start(HBRUSH back, int dpi) {
-    RECT client;
-    GetClientRect(window_, &client);
-    if (!surface_ || size_.cx != client.right || size_.cy != client.bottom || dpi_ != dpi) {
-        if (surface_) DeleteObject(surface_);
-        const HDC screen = GetDC(window_);
-        surface_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
-        ReleaseDC(window_, screen);
-        size_ = {client.right, client.bottom};
-        dpi_ = dpi;
-        const HDC canvas = CreateCompatibleDC(nullptr);
-        const HGDIOBJ before = SelectObject(canvas, surface_);
-        FillRect(canvas, &client, back);
-        SelectObject(canvas, before);
-        DeleteDC(canvas);
-    }
+int ExplosionCanvas::scaled(double pixels) const { return static_cast<int>(std::lround(pixels * dpi_ / kDefaultDpi)); }
+
+void ExplosionCanvas::place(const RECT& stage, int drawingDpi, HBRUSH back) {
+    if (EqualRect(&stage, &stage_) && drawingDpi == dpi_ && back == back_) return;
+    stage_ = stage;
+    dpi_ = drawingDpi;
+    back_ = back;
+    if (!surface_) return;
+    makeSurface();
+    const Canvas canvas(surface_);
+    for (const play::Stroke& stroke : show_.shown()) paint(canvas.dc(), stroke);
+}
+
+void ExplosionCanvas::makeSurface() {
+    if (surface_) DeleteObject(surface_);
+    const RECT area{0, 0, stage_.right - stage_.left, stage_.bottom - stage_.top};
+    const HDC screen = GetDC(window_);
+    surface_ = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    ReleaseDC(window_, screen);
+    const Canvas canvas(surface_);
+    FillRect(canvas.dc(), &area, back_);
+}
+
+void ExplosionCanvas::start() {
+    if (!surface_) makeSurface();
     SetTimer(window_, kFrameTimer, play::ExplosionShow::kFrameMs, nullptr);
+}
+
+// One pixel wide at 100 %, as wide as the scale makes a pixel.
+void ExplosionCanvas::paint(HDC canvas, const play::Stroke& s) const {
+    const HPEN pen = CreatePen(PS_SOLID, std::max(1, scaled(1)), colorRef(s.colour));
+    const HGDIOBJ before = SelectObject(canvas, pen);
+    if (s.isCircle) {
+        const int r = scaled(s.x2);
+        const int x = scaled(s.x1), y = scaled(s.y1);
+        Ellipse(canvas, x - r, y - r, x + r + 1, y + r + 1);
+    } else {
+        MoveToEx(canvas, scaled(s.x1), scaled(s.y1), nullptr);
+        LineTo(canvas, scaled(s.x2), scaled(s.y2));
+        SetPixel(canvas, scaled(s.x2), scaled(s.y2), colorRef(s.colour));  // LineTo stops short of its end
+    }
+    SelectObject(canvas, before);
+    DeleteObject(pen);
 }
 
 bool ExplosionCanvas::onTimer(UINT_PTR id) {
     if (id != kFrameTimer) return false;
-    const HDC canvas = CreateCompatibleDC(nullptr);
-    const HGDIOBJ bitmapBefore = SelectObject(canvas, surface_);
-    const HGDIOBJ brushBefore = SelectObject(canvas, GetStockObject(NULL_BRUSH));
-    show_.frame([&](const play::Stroke& s) {
-        const HPEN pen = CreatePen(PS_SOLID, 1, colorRef(s.colour));
-        const HGDIOBJ penBefore = SelectObject(canvas, pen);
-        if (s.isCircle) {
-            const int r = scaled(s.x2, dpi_);
-            const int x = scaled(s.x1, dpi_), y = scaled(s.y1, dpi_);
-            Ellipse(canvas, x - r, y - r, x + r + 1, y + r + 1);
-        } else {
-            MoveToEx(canvas, scaled(s.x1, dpi_), scaled(s.y1, dpi_), nullptr);
-            LineTo(canvas, scaled(s.x2, dpi_), scaled(s.y2, dpi_));
-            SetPixel(canvas, scaled(s.x2, dpi_), scaled(s.y2, dpi_), colorRef(s.colour));  // LineTo stops short of its end
-        }
-        SelectObject(canvas, penBefore);
-        DeleteObject(pen);
-    });
-    SelectObject(canvas, brushBefore);
-    SelectObject(canvas, bitmapBefore);
-    DeleteDC(canvas);
-    InvalidateRect(window_, nullptr, FALSE);
+    {
+        const Canvas canvas(surface_);
+        show_.frame([&](const play::Stroke& s) { paint(canvas.dc(), s); });
+    }
+    InvalidateRect(window_, &stage_, FALSE);
     if (!show_.showing()) KillTimer(window_, kFrameTimer);
     return true;
 }
 
 bool ExplosionCanvas::paintBackground(HDC target) const {
     if (!surface_) return false;
-    const HDC canvas = CreateCompatibleDC(target);
-    const HGDIOBJ before = SelectObject(canvas, surface_);
-    BitBlt(target, 0, 0, size_.cx, size_.cy, canvas, 0, 0, SRCCOPY);
-    SelectObject(canvas, before);
-    DeleteDC(canvas);
+    const Canvas canvas(surface_);
+    BitBlt(target, stage_.left, stage_.top, stage_.right - stage_.left, stage_.bottom - stage_.top, canvas.dc(), 0, 0,
+           SRCCOPY);
     return true;
 }
 

@@ -1,18 +1,16 @@
 #include "win32/FormWindow.h"
 
 #include "platform/win32/WideText.h"
-#include "play/Pixels.h"
+#include "win32/Monitors.h"
 #include "win32/Pixels.h"
 #include "win32/Resources.h"
+#include "win32/WindowFrame.h"
 
 namespace zol::win32 {
 
 namespace {
 
 constexpr const wchar_t* kFormClass = L"ZolbasForm";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-// Tab moves between the buttons of the window (IsDialogMessage).
-constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
 
 void registerClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -28,22 +26,17 @@ void registerClass(HINSTANCE instance) {
 
 } // namespace
 
-FormWindow::FormWindow(const char* caption, float widthTw, float heightTw, Rgb back, bool withIcon)
-    : back_(CreateSolidBrush(colorRef(back))), widthTw_(widthTw), heightTw_(heightTw) {
+FormWindow::FormWindow(ScreenId screen, const char* caption, Rgb back, bool withIcon)
+    : screen_(screen), back_(CreateSolidBrush(colorRef(back))) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     registerClass(instance);
-    dpi_ = static_cast<int>(GetDpiForSystem());
-    const SIZE size = outerSize();
-    window_ = CreateWindowExW(kExtendedStyle, kFormClass, wide(caption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+    // Placed and sized again when shown.
+    const PixelSize designed = designedSize(screen);
+    window_ = CreateWindowExW(kFrameExtendedStyle, kFormClass, wide(caption).c_str(), frameStyle(false), CW_USEDEFAULT,
+                              CW_USEDEFAULT, designed.width, designed.height, nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(messages));
-    // The window may have opened on a screen of another density.
-    if (const int actual = static_cast<int>(GetDpiForWindow(window_)); actual != dpi_) {
-        dpi_ = actual;
-        const SIZE scaled = outerSize();
-        SetWindowPos(window_, nullptr, 0, 0, scaled.cx, scaled.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    dpi_ = static_cast<int>(GetDpiForWindow(window_));
     if (withIcon) {
         const auto icon = [&](int metric) {
             const int side = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi_));
@@ -63,41 +56,70 @@ FormWindow::~FormWindow() {
     DeleteObject(back_);
 }
 
-SIZE FormWindow::outerSize() const {
-    RECT r{0, 0, devicePixels(play::toPixels(widthTw_), dpi_), devicePixels(play::toPixels(heightTw_), dpi_)};
-    AdjustWindowRectExForDpi(&r, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dpi_));
-    return {r.right - r.left, r.bottom - r.top};
+RECT FormWindow::toDevice(const play::PixelRect& designed) const {
+    return deviceRect(scale_.toSurface(designed), dpi_);
 }
 
-void FormWindow::showCentred() {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    RECT r{};
-    GetWindowRect(window_, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    SetWindowPos(window_, HWND_TOP, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE);
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
+RECT FormWindow::stage() const {
+    const PixelSize designed = designedSize(screen_);
+    return toDevice(play::PixelRect{0, 0, designed.width, designed.height});
+}
+
+void FormWindow::showIn(const DisplayMode& mode, HMONITOR monitor) {
+    dpi_ = static_cast<int>(GetDpiForWindow(window_));
+    place(mode, monitor, nullptr);
+    if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+}
+
+void FormWindow::place(const DisplayMode& mode, HMONITOR monitor, const POINT* topLeft) {
+    mode_ = mode;
+    const int dpi = dpi_;
+    const MONITORINFO info = monitorInfo(monitor);
+    const RECT room = mode.fullScreen ? info.rcMonitor : info.rcWork;
+    const ScreenScale scale = screenScale(mode, screen_, layoutSize(room, dpi));
+    if (scale != scale_ || dpi != laidOutDpi_) {
+        scale_ = scale;
+        laidOutDpi_ = dpi;
+        rescaled();
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+    SetWindowLongPtrW(window_, GWL_STYLE,
+                      frameStyle(mode.fullScreen) | (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE));
+    const RECT outer = frameRect(mode.fullScreen, room, stage(), dpi, topLeft);
+    SetWindowPos(window_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void FormWindow::paintBorder(HDC target) const {
+    RECT client;
+    GetClientRect(window_, &client);
+    const RECT screen = stage();
+    if (EqualRect(&client, &screen)) return;
+    const int saved = SaveDC(target);
+    ExcludeClipRect(target, screen.left, screen.top, screen.right, screen.bottom);
+    FillRect(target, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    RestoreDC(target, saved);
 }
 
 LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND: {
-        RECT r;
-        GetClientRect(window_, &r);
-        FillRect(reinterpret_cast<HDC>(wParam), &r, back_);
+        const auto target = reinterpret_cast<HDC>(wParam);
+        paintBorder(target);
+        const RECT screen = stage();
+        FillRect(target, &screen, back_);
         return 1;
     }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC: return reinterpret_cast<LRESULT>(back_);
+    case WM_ACTIVATEAPP:
+        if (appActivation_) appActivation_(wParam != FALSE);
+        break;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        rescaled();
-        InvalidateRect(window_, nullptr, TRUE);
+        const POINT topLeft{suggested->left, suggested->top};
+        place(mode_, MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST), &topLeft);
         return 0;
     }
     }

@@ -4,10 +4,10 @@
 #include "shell/FrontEnd.h"
 #include "shell/HelpLayout.h"
 #include "win32/Buttons.h"
-#include "win32/Pixels.h"
 
 #include <richedit.h>
 
+#include <cmath>
 #include <string_view>
 
 namespace zol::win32 {
@@ -17,6 +17,7 @@ using namespace help;
 namespace {
 
 constexpr int kBackId = 0;
+constexpr int kTwipsPerPoint = 20;
 // RichEdit 4.1 and later, which every Windows since XP SP1 has.
 constexpr const wchar_t* kRichEditLibrary = L"Msftedit.dll";
 constexpr const wchar_t* kRichEditClass = L"RICHEDIT50W";
@@ -47,24 +48,30 @@ HWND makeDocument(HWND parent) {
 } // namespace
 
 HelpWindow::HelpWindow(FrontEnd& game)
-    : FormWindow(kCaption, kClientWidthTw, kClientHeightTw, kBackColor, false), game_(game) {
+    : FormWindow(ScreenId::Help, kCaption, kBackColor, false), game_(game) {
     back_ = makeButton(hwnd(), kBackId, kBackButtonCaption);
     document_ = makeDocument(hwnd());
-    rescaled();
-    SetFocus(back_);
 }
 
 void HelpWindow::rescaled() {
-    placeButton(back_, deviceRect(kBackButton, dpi()), fonts_.font(kBackButtonFont, dpi()));
-    const RECT box = deviceRect(kDocumentBox, dpi());
+    placeButton(back_, toDevice(kBackButton), fonts_.font(kBackButtonFont, drawingDpi()));
+    const RECT box = toDevice(kDocumentBox);
     SetWindowPos(document_, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // The document's one font grows with the screen. (A zoom would too on
+    // Windows, but Wine's RichEdit then leaves the characters' advances as
+    // they were.)
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_SIZE;
+    format.yHeight = static_cast<LONG>(std::lround(kDocumentFont.points * kTwipsPerPoint * factor()));
+    SendMessageW(document_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void HelpWindow::paint() {
     PAINTSTRUCT ps;
     const HDC target = BeginPaint(hwnd(), &ps);
-    sprites_.drawTitleIcon(target, deviceRect(kIconBox, dpi()));
+    sprites_.drawTitleIcon(target, toDevice(kIconBox));
     EndPaint(hwnd(), &ps);
 }
 

@@ -11,6 +11,8 @@ namespace zol::win32 {
 inline constexpr int kDefaultDpi = 96;
 
 inline int devicePixels(int pixels, int dpi) { return MulDiv(pixels, dpi, kDefaultDpi); }
+// Device pixels as the layout counts them.
+inline int layoutPixels(int device, int dpi) { return MulDiv(device, kDefaultDpi, dpi); }
 
 inline RECT deviceRect(const play::PixelRect& r, int dpi) {
     return {devicePixels(r.left, dpi), devicePixels(r.top, dpi), devicePixels(r.left + r.width, dpi),

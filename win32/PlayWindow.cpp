@@ -4,24 +4,29 @@
 #include "shell/FrontEnd.h"
 #include "win32/KeyCodes.h"
 #include "win32/LabelView.h"
-#include "win32/Pixels.h"
 
 namespace zol::win32 {
 
 using namespace play;
 
 PlayWindow::PlayWindow(FrontEnd& game)
-    : FormWindow(kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true),
-      game_(game),
-      explosion_(hwnd(), game.explosion()) {
-    // Every picture is scaled now, not in the middle of play: a walker's
-    // first crush would otherwise cost its tick the scaling.
+    : FormWindow(ScreenId::Play, kCaption, kBackColor, true), game_(game), explosion_(hwnd(), game.explosion()) {}
+
+void PlayWindow::rescaled() {
+    prepareSprites();
+    explosion_.place(stage(), drawingDpi(), backBrush());
+}
+
+// Every picture is scaled now, not in the middle of play: a walker's first
+// crush would otherwise cost its tick the scaling.
+void PlayWindow::prepareSprites() {
     const HDC screen = GetDC(hwnd());
     const HDC scratch = CreateCompatibleDC(screen);
     const HBITMAP surface = CreateCompatibleBitmap(screen, 1, 1);
     const HGDIOBJ before = SelectObject(scratch, surface);
-    sprites_.drawMeteorite(scratch, deviceRect(kMeteorBox, dpi()));
-    for (int frame = 0; frame < play::kWalkerPictures; ++frame) sprites_.drawWalker(scratch, frame, deviceRect(kWalkerBoxes[0], dpi()));
+    sprites_.drawMeteorite(scratch, toDevice(kMeteorBox));
+    for (int frame = 0; frame < play::kWalkerPictures; ++frame)
+        sprites_.drawWalker(scratch, frame, toDevice(kWalkerBoxes[0]));
     SelectObject(scratch, before);
     DeleteObject(surface);
     DeleteDC(scratch);
@@ -30,7 +35,7 @@ PlayWindow::PlayWindow(FrontEnd& game)
 
 void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
     for (const PixelRect& r : damage) {
-        const RECT dirty = deviceRect(r, dpi());
+        const RECT dirty = toDevice(r);
         InvalidateRect(hwnd(), &dirty, FALSE);
     }
 }
@@ -67,16 +72,23 @@ void PlayWindow::paint() {
     DeleteObject(damaged);
 }
 
+// Pictures and text are made at the scale they are drawn at: pictures
+// multiplied whole, text sharp.
 void PlayWindow::paintScene(HDC target, const RECT& dirty, HRGN damaged) {
-    if (!explosion_.paintBackground(target)) FillRect(target, &dirty, backBrush());
+    paintBorder(target);
+    // What stands off the screen (a walker yet to come in, the banner
+    // waiting at the left) stays off it, as the window's edge hides it.
+    const RECT screen = stage();
+    IntersectClipRect(target, screen.left, screen.top, screen.right, screen.bottom);
+    if (!explosion_.paintBackground(target)) FillRect(target, &screen, backBrush());
     for (const SceneItem& item : game_.playScene()) {
-        const RECT r = deviceRect(item.rect, dpi());
+        const RECT r = toDevice(item.rect);
         RECT overlap;
         if (!IntersectRect(&overlap, &r, &dirty) || (damaged && !RectInRegion(damaged, &r))) continue;
         switch (item.kind) {
         case SceneItem::Kind::Meteorite: sprites_.drawMeteorite(target, r); break;
         case SceneItem::Kind::Walker: sprites_.drawWalker(target, item.walkerFrame, r); break;
-        case SceneItem::Kind::Label: paintLabel(target, item, r, fonts_, dpi()); break;
+        case SceneItem::Kind::Label: paintLabel(target, item, r, fonts_, drawingDpi()); break;
         }
     }
 }

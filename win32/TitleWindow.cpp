@@ -18,16 +18,14 @@ constexpr Button kChoices[3] = {Button::Play, Button::Help, Button::End};
 } // namespace
 
 TitleWindow::TitleWindow(FrontEnd& game)
-    : FormWindow(kCaption, kClientWidthTw, kClientHeightTw, kBackColor, true), game_(game) {
+    : FormWindow(ScreenId::Title, kCaption, kBackColor, true), game_(game) {
     for (int i = 0; i < 3; ++i) buttons_[i] = makeButton(hwnd(), i, kButtons[i]->caption);
-    rescaled();
-    SetFocus(buttons_[0]);
 }
 
 void TitleWindow::rescaled() {
     for (int i = 0; i < 3; ++i)
-        placeButton(buttons_[i], deviceRect(kButtons[i]->box, dpi()),
-                    fonts_.font(kButtons[i]->font, dpi(), kButtons[i]->underline));
+        placeButton(buttons_[i], toDevice(kButtons[i]->box),
+                    fonts_.font(kButtons[i]->font, drawingDpi(), kButtons[i]->underline));
 }
 
 void TitleWindow::paint() {
@@ -36,9 +34,9 @@ void TitleWindow::paint() {
     SetBkMode(target, TRANSPARENT);
     for (const TitleLabel& line : kTitleLines) {
         SetTextColor(target, line.systemTextColour ? GetSysColor(COLOR_BTNTEXT) : colorRef(line.textColour));
-        const HGDIOBJ before = SelectObject(target, fonts_.font(line.font, dpi(), line.underline));
+        const HGDIOBJ before = SelectObject(target, fonts_.font(line.font, drawingDpi(), line.underline));
         std::wstring caption = wide(line.caption);
-        RECT box = deviceRect(line.box, dpi());
+        RECT box = toDevice(line.box);
         DrawTextW(target, caption.data(), static_cast<int>(caption.size()), &box,
                   DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(target, before);

@@ -1,24 +1,37 @@
 #include "win32/Win32Windows.h"
 
 #include "win32/Buttons.h"
+#include "win32/DisplayKeys.h"
 #include "win32/HelpWindow.h"
+#include "win32/Monitors.h"
 #include "win32/PlayWindow.h"
 #include "win32/TitleWindow.h"
 
 namespace zol::win32 {
 
 // Closed windows are destroyed once the handler that closed them has returned.
-Win32Windows::Win32Windows(FrontEnd& game) : game_(game), mailbox_([this] { closing_.clear(); }) {}
+Win32Windows::Win32Windows(FrontEnd& game, std::function<void(bool)> appActivation)
+    : game_(game), appActivation_(std::move(appActivation)), mailbox_([this] { closing_.clear(); }) {}
 
 Win32Windows::~Win32Windows() = default;
 
 void Win32Windows::open(ScreenId screen) {
+    // Chosen while the window in front is still there: a screen opens where
+    // the last one was, full screen on the same monitor.
+    HWND anyOpen = nullptr;
+    for (const auto& window : windows_)
+        if (window) anyOpen = window->hwnd();
+    if (!anyOpen && !closing_.empty()) anyOpen = closing_.back()->hwnd();
+    const HMONITOR monitor = frontMonitor(anyOpen);
     switch (screen) {
     case ScreenId::Title: slot(screen) = std::make_unique<TitleWindow>(game_); break;
     case ScreenId::Play: slot(screen) = std::make_unique<PlayWindow>(game_); break;
     case ScreenId::Help: slot(screen) = std::make_unique<HelpWindow>(game_); break;
     }
-    slot(screen)->showCentred();
+    FormWindow& window = *slot(screen);
+    window.onAppActivation(appActivation_);
+    window.showIn(game_.display(), monitor);
+    SetForegroundWindow(window.hwnd());
 }
 
 void Win32Windows::close(ScreenId screen) {
@@ -47,9 +60,11 @@ void Win32Windows::quit() {
     PostQuitMessage(0);
 }
 
-// The window is made at its designed size; the display mode is not yet
-// followed on Windows.
-void Win32Windows::displayChanged() {}
+// Each window stays on its monitor and in its place among the others.
+void Win32Windows::displayChanged() {
+    for (const auto& window : windows_)
+        if (window) window->showIn(game_.display(), MonitorFromWindow(window->hwnd(), MONITOR_DEFAULTTONEAREST));
+}
 
 namespace {
 
@@ -76,7 +91,8 @@ void Win32Windows::pressFocused() {
     if (form && focus && GetParent(focus) == form) SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
-bool Win32Windows::dialogKeys(MSG& message) {
+bool Win32Windows::takeKeys(MSG& message) {
+    if (displayKey(game_, message)) return true;
     for (ScreenId screen : {ScreenId::Title, ScreenId::Help})
         if (slot(screen) && dialogKey(slot(screen)->hwnd(), message)) return true;
     return false;

@@ -1,18 +1,13 @@
 #include "window/WindowedProgram.h"
 
+#include "platform/BoxBookkeeping.h"
 #include "platform/ExecutableFolder.h"
 #include "platform/ProcessStart.h"
-#include "platform/SteadyClock.h"
-#include "platform/win32/MciSoundDevice.h"
-#include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/SystemHeaders.h"
 #include "platform/win32/WideText.h"
-#include "platform/win32/Win32MessageBoxes.h"
-#include "platform/win32/Win32TimerService.h"
-#include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
+#include "platform/win32/XInputPads.h"
 #include "trace/Trace.h"
-#include "win32/Win32Windows.h"
+#include "win32/Win32Game.h"
 
 #include <commctrl.h>
 
@@ -21,8 +16,8 @@
 
 namespace zol::window {
 
-// The game in native windows: the Win32 front end with the Win32 timers,
-// message boxes, registry and MCI sound. Gives the exit status.
+// The game in native windows, read from the keyboard and XInput's pads.
+// Gives the exit status.
 int runWindowed(int, char**, const std::string& traceFile) {
     std::FILE* traceOut = nullptr;
     if (!traceFile.empty() && !(traceOut = openFile(traceFile, "wb"))) {
@@ -34,26 +29,13 @@ int runWindowed(int, char**, const std::string& traceFile) {
     InitCommonControlsEx(&controls);
 
     Trace trace(traceOut);
-    SteadyClock clock;
-    HandlerGuard guard([](const std::string& message) {
-        MessageBoxW(nullptr, win32::wide(message).c_str(), win32::wide(BoxBookkeeping::kProgramCaption).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    win32::XInputPads pads;
+    win32::Win32Game game(trace, executableFolder(), pads, [](const std::string& message) {
+        MessageBoxW(nullptr, win32::wide(message).c_str(), win32::wide(BoxBookkeeping::kProgramCaption).c_str(),
+                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
         std::exit(1);
     });
-    win32::Win32TimerService timers(clock, guard);
-    win32::Win32MessageBoxes boxes(timers.hold(), guard, trace, clock);
-    win32::RegistrySettingsStore settings;
-    win32::RegistrySettingsStore preferences(win32::RegistrySettingsStore::kOwnRoot);
-    win32::MciSoundDevice sound;
-    win32::Win32Windows* windows = nullptr;
-    FrontEnd game({clock, timers, boxes, settings, preferences, sound, trace, executableFolder()}, guard, [&](FrontEnd& g) {
-        auto made = std::make_unique<win32::Win32Windows>(g);
-        windows = made.get();
-        return made;
-    });
-
-    game.start();
-    const int status =
-        game.ended() ? 0 : timers.runMessageLoop([&](MSG& message) { return windows->dialogKeys(message); });
+    const int status = game.run();
     if (traceOut) std::fclose(traceOut);
     return status;
 }

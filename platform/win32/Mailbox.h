@@ -1,28 +1,22 @@
 #pragma once
 
-#include "platform/win32/SystemHeaders.h"
+#include "platform/win32/MessageWindow.h"
 
 #include <functional>
 
 namespace zol::win32 {
 
 // Runs `deliver` once the handler that posted has returned: a message-only
-// window receives the post, from whichever message loop runs next (a
-// message box's own included, which would drop a thread message).
+// window receives the post, from whichever message loop runs next.
 class Mailbox {
 public:
     explicit Mailbox(std::function<void()> deliver);
-    ~Mailbox();
-    Mailbox(const Mailbox&) = delete;
-    Mailbox& operator=(const Mailbox&) = delete;
 
     void post();
 
 private:
-    static LRESULT CALLBACK messages(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
     std::function<void()> deliver_;
-    HWND window_ = nullptr;
+    MessageWindow window_;
 };
 
 } // namespace zol::win32

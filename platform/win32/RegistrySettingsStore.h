@@ -10,8 +10,8 @@ namespace zol::win32 {
 // HKEY_CURRENT_USER\Software\VB and VBA Program Settings\APP\SECTION, one
 // REG_SZ value per key. A value of another type reads as a text that is not
 // a number, so the game falls back on its default and says so.
-// The game's own preferences use the same store under HKEY_CURRENT_USER\
-// Software\APP\SECTION (kOwnRoot).
+// The game's own preferences use the same store under the key
+// HKEY_CURRENT_USER\Software\APP\SECTION (kOwnRoot).
 class RegistrySettingsStore : public SettingsStore {
 public:
     static constexpr const char* kClassicRoot = "Software\\VB and VBA Program Settings\\";

@@ -42,8 +42,12 @@ void Win32MessageBoxes::showNext() {
     if (pending_.empty()) return;
     PendingBox next = std::move(pending_.front());
     pending_.pop_front();
+    const HWND before = GetActiveWindow();
     const int chosen =
         MessageBoxW(nullptr, wide(next.box.text).c_str(), wide(next.box.caption).c_str(), styleOf(next.box));
+    // The window that had the keyboard gets it back, as an owner would: a
+    // box of no owner leaves the choice to the system, which may pick none.
+    if (before && IsWindowVisible(before)) SetForegroundWindow(before);
     bookkeeping_.answer(std::move(next), chosen == IDOK);
 }
 

@@ -31,27 +31,7 @@ wait_for_event '"ev":"msgbox"'
 box=$(focused_window "ゾルバス")
 shot=$(screenshot root full-screen-play)
 
-# The 577×409 screen at 2×, centred: (383, 131) to (1537, 949).
-expect_pixel "$shot" 380 500 "0,0,0" "black left of the screen"
-expect_pixel "$shot" 1540 500 "0,0,0" "black right of the screen"
-expect_pixel "$shot" 960 128 "0,0,0" "black above the screen"
-expect_pixel "$shot" 385 133 "255,0,0" "the status line's red at the screen's corner"
-# The meteorite, where the last tick put it, in its own colours only.
-tick=$(grep '"ev":"tick"' "$work/trace.jsonl" | tail -1)
-left=$(sed 's/.*"left":\[\([-0-9.]*\),.*/\1/' <<< "$tick")
-top=$(sed 's/.*"top0":\([-0-9.]*\),.*/\1/' <<< "$tick")
-x=$((383 + ${left%.*} * 2 / 15)); y=$((131 + ${top%.*} * 2 / 15))
-[ "$y" -ge 181 ] || y=181   # below the status line
-colours=$(convert "$shot" -crop "82x30+$x+$y" +repage -format "%k" info:)
-[ "$colours" -le 17 ] || fail "the meteorite shows $colours colours: it was smoothed"
-# The box shows above the full-screen window and has the keys. (xwininfo
-# gives where its client area is; xdotool counts the frame's title bar in.)
-info=$(xwininfo -id "$box")
-bx=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info"); by=$(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info")
-bw=$(sed -n 's/.*Width: *//p' <<< "$info"); bh=$(sed -n 's/.*Height: *//p' <<< "$info")
-[ "$bx" -gt 383 ] && [ $((bx + bw)) -lt 1537 ] && [ "$by" -gt 131 ] && [ $((by + bh)) -lt 949 ] ||
-  fail "the box at ${bw}x${bh}+$bx+$by is not over the screen"
-[ "$(pixel "$shot" $((bx + bw / 2)) $((by + bh - 5)))" != "255,128,0" ] || fail "the box at ${bw}x${bh}+$bx+$by is hidden"
+check_full_screen_play "$shot" "$box"
 xdotool key Return
 wait_for_event '"ev":"answer"'
 

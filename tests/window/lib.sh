@@ -162,3 +162,32 @@ answer_cancel_and_end() {
   wait_for_exit "Cancel"
   pid=
 }
+
+# The play screen full screen at 2x on a 1920x1080 monitor, in screenshot $1,
+# with the time-out box $2 open: the 577x409 screen centred, (383, 131) to
+# (1537, 949), black around it, the meteorite in its own colours only, the
+# box over the screen and not hidden. Leaves the meteorite's colours in
+# $colours.
+check_full_screen_play() {
+  local shot=$1 box=$2 tick left top x y info bx by bw bh
+  expect_pixel "$shot" 380 500 "0,0,0" "black left of the screen"
+  expect_pixel "$shot" 1540 500 "0,0,0" "black right of the screen"
+  expect_pixel "$shot" 960 128 "0,0,0" "black above the screen"
+  expect_pixel "$shot" 960 952 "0,0,0" "black below the screen"
+  expect_pixel "$shot" 385 133 "255,0,0" "the status line's red at the screen's corner"
+  tick=$(grep '"ev":"tick"' "$work/trace.jsonl" | tail -1)
+  left=$(sed 's/.*"left":\[\([-0-9.]*\),.*/\1/' <<< "$tick")
+  top=$(sed 's/.*"top0":\([-0-9.]*\),.*/\1/' <<< "$tick")
+  x=$((383 + ${left%.*} * 2 / 15)); y=$((131 + ${top%.*} * 2 / 15))
+  [ "$y" -ge 181 ] || y=181   # below the status line
+  colours=$(convert "$shot" -crop "82x30+$x+$y" +repage -format "%k" info:)
+  [ "$colours" -le 17 ] || fail "the meteorite shows $colours colours: it was smoothed"
+  # xwininfo gives where the box's client area is; xdotool would count a
+  # frame's title bar in.
+  info=$(xwininfo -id "$box")
+  bx=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info"); by=$(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info")
+  bw=$(sed -n 's/.*Width: *//p' <<< "$info"); bh=$(sed -n 's/.*Height: *//p' <<< "$info")
+  [ "$bx" -gt 383 ] && [ $((bx + bw)) -lt 1537 ] && [ "$by" -gt 131 ] && [ $((by + bh)) -lt 949 ] ||
+    fail "the box at ${bw}x${bh}+$bx+$by is not over the screen"
+  [ "$(pixel "$shot" $((bx + bw / 2)) $((by + bh - 5)))" != "255,128,0" ] || fail "the box at ${bw}x${bh}+$bx+$by is hidden"
+}
