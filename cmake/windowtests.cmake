@@ -8,7 +8,8 @@ add_test(NAME zolbas_window_test COMMAND zolbas_window_test)
 add_executable(zolbas_pad_round_test tests/window/PadRoundTest.cpp tests/play/EventLog.cpp)
 target_link_libraries(zolbas_pad_round_test PRIVATE zolbas_qt GTest::gtest)
 add_test(NAME zolbas_pad_round_test COMMAND zolbas_pad_round_test)
-set_tests_properties(zolbas_pad_round_test PROPERTIES TIMEOUT 300)
+# It shares the display and its keyboard with the other windowed tests.
+set_tests_properties(zolbas_pad_round_test PROPERTIES RESOURCE_LOCK display TIMEOUT 300)
 
 add_executable(zolbas_drawing_test tests/window/GameOverDrawingTest.cpp)
 target_link_libraries(zolbas_drawing_test PRIVATE zolbas_qt GTest::gtest)

@@ -2,7 +2,7 @@
 
 #include "window/QtWindows.h"
 
-#include <QTimer>
+#include <QGuiApplication>
 
 #include <memory>
 #include <utility>
@@ -25,8 +25,14 @@ QtGame::QtGame(Trace& trace, const std::string& appPath, std::function<void(cons
       displayKeys_(game_) {}
 
 void QtGame::start() {
-    QTimer::singleShot(0, [this] { pads_.emplace(game_); });
+    firstActive_ = QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive || pads_) return;
+        pads_.emplace(game_);
+        QObject::disconnect(firstActive_);
+    });
     game_.start();
 }
+
+QtGame::~QtGame() { QObject::disconnect(firstActive_); }
 
 } // namespace zol::window

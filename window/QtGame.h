@@ -28,11 +28,13 @@ public:
     // `runtimeError` hears a run-time error's message; the game is over.
     QtGame(Trace& trace, const std::string& appPath, std::function<void(const std::string&)> runtimeError);
 
-    // The title screen opens; the pads are looked for once it shows, as the
-    // first look costs a few milliseconds.
+    // The title screen opens. The pads are looked for once a window of the
+    // game is active, which is when they count: the first look costs a few
+    // milliseconds, which the title's start would wait for.
     void start();
+    ~QtGame();
     FrontEnd& frontEnd() { return game_; }
-    // Nothing until start() has returned to the event loop.
+    // Nothing until a window of the game has been active.
     PadReader* pads() { return pads_ ? &*pads_ : nullptr; }
 
 private:
@@ -45,6 +47,7 @@ private:
     FrontEnd game_;
     DisplayKeys displayKeys_;
     std::optional<PadReader> pads_;
+    QMetaObject::Connection firstActive_;
 };
 
 } // namespace zol::window
