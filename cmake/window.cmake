@@ -7,6 +7,7 @@ pkg_check_modules(ZOLBAS_XCB REQUIRED IMPORTED_TARGET xcb)
 add_library(zolbas_qt STATIC
   platform/qt/QtMessageBoxes.cpp
   platform/qt/QtSettingsStore.cpp
+  platform/qt/DeviceFileWake.cpp
   platform/qt/QtTimerService.cpp
   platform/qt/Waker.cpp
   platform/sdl/SdlPads.cpp

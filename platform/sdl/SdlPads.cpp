@@ -79,6 +79,16 @@ bool SdlPads::any() const {
     return false;
 }
 
+std::vector<std::string> SdlPads::deviceFiles() const {
+    std::vector<std::string> files;
+    for (SDL_GameController* pad : open_) {
+        if (!pad) continue;
+        const char* path = SDL_JoystickPath(SDL_GameControllerGetJoystick(pad));
+        files.emplace_back(path ? path : "");
+    }
+    return files;
+}
+
 void SdlPads::read(const Reading& reading) {
     if (!ready_ || !any()) return;
     SDL_GameControllerUpdate();

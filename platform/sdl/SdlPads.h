@@ -4,6 +4,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 struct _SDL_GameController;
 
@@ -27,6 +29,9 @@ public:
     // Looks for pads that came and went; `gone` hears of each that went.
     void rescan(const Gone& gone);
     bool any() const;
+    // The device file SDL reads each open pad from, empty where it names
+    // none (a virtual pad).
+    std::vector<std::string> deviceFiles() const;
     // Reads every open pad.
     void read(const Reading& reading);
 

@@ -1,4 +1,5 @@
 #include "platform/TimerHold.h"
+#include "platform/qt/DeviceFileWake.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -22,6 +23,10 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <functional>
@@ -204,6 +209,40 @@ TEST(QtTimers, ATimerWithADueHintSleepsUntilItsHandlerCanAct) {
     for (const auto gap : gaps) EXPECT_GE(gap, 51);
     // One wake-up a tick, not one a millisecond.
     EXPECT_LE(calls, static_cast<int>(gaps.size()) * 2 + 2);
+}
+
+// A pipe stands in for a pad's event file: it is silent until written to.
+TEST(DeviceFileWake, CallsBackOnNewsHoldsItBackWhileRestingAndLetsAnEndedFileGo) {
+    QTemporaryDir folder;
+    const std::string pipe = folder.filePath("event0").toStdString();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    int calls = 0;
+    qt::DeviceFileWake wake([&] {
+        ++calls;
+        wake.takeNews();
+    });
+    EXPECT_FALSE(wake.watch({pipe, folder.filePath("missing").toStdString()}));
+    ASSERT_TRUE(wake.watch({pipe}));
+    const int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+
+    ASSERT_EQ(write(writer, "abc", 3), 3);
+    ASSERT_TRUE(runUntil([&] { return calls == 1; }));
+    // Resting: what is written now is already there for the event loop to
+    // see, yet waits for `listen`.
+    ASSERT_EQ(write(writer, "d", 1), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 1);
+    wake.listen();
+    ASSERT_TRUE(runUntil([&] { return calls == 2; }));
+
+    // A file at its end stays readable for ever: heard once, then let go.
+    wake.listen();
+    close(writer);
+    ASSERT_TRUE(runUntil([&] { return calls == 3; }));
+    wake.listen();
+    for (int turn = 0; turn < 5; ++turn) QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 3);
 }
 
 int main(int argc, char** argv) {
