@@ -87,13 +87,16 @@ void PadReader::readConnected() {
 // A pad counts only while one of the game's windows is active: another
 // program's pad stays its own, and what it held is let go.
 void PadReader::followActivity() {
-    const bool reading = active_ && std::ranges::any_of(connected_, [](bool c) { return c; });
-    if (reading == reading_) return;
-    reading_ = reading;
-    if (reading) {
-        SetTimer(window_.hwnd(), kReadTimer, kReadMs, nullptr);
+    if (active_ && std::ranges::any_of(connected_, [](bool c) { return c; })) {
+        const UINT interval = game_.isLoaded(ScreenId::Play) ? kPlayReadMs : kMenuReadMs;
+        // Setting the timer again would put its next read off.
+        if (interval == readMs_) return;
+        readMs_ = interval;
+        SetTimer(window_.hwnd(), kReadTimer, interval, nullptr);
         return;
     }
+    if (readMs_ == 0) return;
+    readMs_ = 0;
     KillTimer(window_.hwnd(), kReadTimer);
     for (int slot = 0; slot < PadSource::kSlots; ++slot) game_.padGone(slot);
 }
