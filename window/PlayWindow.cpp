@@ -50,27 +50,39 @@ void PlayWindow::repaint(const std::vector<PixelRect>& damage) {
     update(region);
 }
 
+// One rectangle of the changed region at a time: under a clip of several
+// rectangles Qt blends a picture line by line, and a picture taller than
+// about a hundred lines (a walker at 2x) goes to its pool of threads,
+// which costs more than the drawing.
 void PlayWindow::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    for (const QRect& area : event->region()) {
+        p.resetTransform();
+        p.setClipRect(area);
+        paintArea(p, area);
+    }
+}
+
+void PlayWindow::paintArea(QPainter& p, const QRect& area) {
     // Pictures and text are made at the scale they are drawn at, so each
     // lands on whole device pixels: pictures doubled exactly, text sharp.
     const qreal ratio = pictureRatio();
     const ScreenScale& s = scale();
-    // The painter is clipped to the event's region already.
-    QPainter p(this);
     const QRect screenArea = qrect(s.toSurface(PixelRect{0, 0, designedSize(ScreenId::Play).width,
                                                          designedSize(ScreenId::Play).height}));
-    if (!screenArea.contains(event->rect())) p.fillRect(event->rect(), Qt::black);
+    if (!screenArea.contains(area)) p.fillRect(area, Qt::black);
     // What stands off the screen (a walker yet to come in, the banner
     // waiting at the left) stays off it, as the window's edge hides it.
-    p.setClipRect(screenArea, Qt::IntersectClip);
-    // The back colour under what changed only, in the window's own pixels.
-    p.fillRect(event->rect() & screenArea, qcolor(kBackColor));
+    const QRect shown = area & screenArea;
+    if (shown.isEmpty()) return;
+    p.setClipRect(shown);
+    p.fillRect(shown, qcolor(kBackColor));
     p.translate(s.left, s.top);
     p.scale(s.factor, s.factor);
-    const QRegion designedRegion = event->region().translated(-s.left, -s.top);
+    const QRect onScreen = shown.translated(-s.left, -s.top);
     const auto dirty = [&](const QRect& r) {
-        return designedRegion.intersects(QRect(r.x() * s.factor, r.y() * s.factor, r.width() * s.factor,
-                                               r.height() * s.factor));
+        return onScreen.intersects(QRect(r.x() * s.factor, r.y() * s.factor, r.width() * s.factor,
+                                             r.height() * s.factor));
     };
     if (!explosion_.image().isNull()) p.drawImage(0, 0, explosion_.image());
     std::size_t label = 0;

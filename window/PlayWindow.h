@@ -37,6 +37,7 @@ private:
     // The pictures at the scale they are drawn at, made before they are
     // needed.
     void prepareSprites();
+    void paintArea(QPainter& p, const QRect& area);
     qreal pictureRatio() const { return devicePixelRatioF() * scale().factor; }
 
     FrontEnd& game_;
