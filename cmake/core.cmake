@@ -29,7 +29,7 @@ add_library(zolbas_game STATIC
   ${ZOLBAS_ROOT}/shell/DisplayMode.cpp
   ${ZOLBAS_ROOT}/shell/DisplayPreferences.cpp
   ${ZOLBAS_ROOT}/shell/FrontEnd.cpp
-  ${ZOLBAS_ROOT}/shell/HandlerGuard.cpp
+  ${ZOLBAS_ROOT}/platform/HandlerGuard.cpp
   ${ZOLBAS_ROOT}/shell/HelpScreen.cpp
   ${ZOLBAS_ROOT}/shell/KeyFilter.cpp
   ${ZOLBAS_ROOT}/shell/PadControls.cpp

@@ -10,7 +10,7 @@ cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH ZOLBAS_HELP_ROOT)
 
 # Reads RTF into plain UTF-8 text. Plain C++ and iconv, no Qt.
 add_library(zolbas_rtf_reader STATIC
-  ${ZOLBAS_HELP_ROOT}/shell/Cp932Decoder.cpp
+  ${ZOLBAS_HELP_ROOT}/platform/iconv/Cp932Decoder.cpp
   ${ZOLBAS_HELP_ROOT}/shell/RtfReader.cpp
   ${ZOLBAS_HELP_ROOT}/shell/RtfTextBuilder.cpp
 )

@@ -19,6 +19,11 @@ function(zolbas_add_gtests target)
   endif()
 endfunction()
 
+# The folders' floors: platform/ includes nothing built on it.
+if(NOT CMAKE_CROSSCOMPILING)
+  add_test(NAME house_platform_floor COMMAND bash ${CMAKE_SOURCE_DIR}/tests/house/platform_floor.sh)
+endif()
+
 # Rules, store and simulation: plain C++, no display needed.
 add_executable(zolbas_game_test
   tests/ValueRulesTest.cpp

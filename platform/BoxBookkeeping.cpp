@@ -2,9 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/TimerHold.h"
-#include "shell/HandlerGuard.h"
-#include "trace/BoxEvents.h"
-#include "trace/Trace.h"
+#include "platform/HandlerGuard.h"
 
 #include <utility>
 
@@ -12,7 +10,7 @@ namespace zol {
 
 PendingBox BoxBookkeeping::request(const BoxRequest& box, std::function<void(int)> answered) {
     hold_.boxOpened();
-    if (trace_.enabled()) trace_.write(msgboxEvent(clock_.nowMs(), box));
+    record_.boxOpened(clock_.nowMs(), box);
     return {box, std::move(answered), true};
 }
 
@@ -24,7 +22,7 @@ PendingBox BoxBookkeeping::warning(const std::string& text, std::function<void()
 
 void BoxBookkeeping::answer(PendingBox pending, bool okChosen) {
     const int answer = boxAnswer(pending.box.buttons, okChosen);
-    if (pending.traced && trace_.enabled()) trace_.write(answerEvent(clock_.nowMs(), answer));
+    if (pending.traced) record_.boxAnswered(clock_.nowMs(), answer);
     guard_.run([&] { pending.answered(answer); });
     hold_.boxClosed();
 }

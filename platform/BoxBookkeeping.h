@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BoxRecord.h"
 #include "platform/MessageBoxes.h"
 
 #include <functional>
@@ -9,7 +10,6 @@ namespace zol {
 class Clock;
 class HandlerGuard;
 class TimerHold;
-class Trace;
 
 // A box asked for and not yet answered: what to show, and what runs after.
 struct PendingBox {
@@ -20,7 +20,7 @@ struct PendingBox {
 
 // What every system's message boxes do around showing one, whatever shows
 // it: the timers are held from the moment a box is asked for until its
-// answer has been handled; the game's boxes and their answers are traced;
+// answer has been handled; the game's boxes and their answers are recorded;
 // the answer runs the game's handler through the handler guard.
 class BoxBookkeeping {
 public:
@@ -28,8 +28,8 @@ public:
     // its name.
     static constexpr const char* kProgramCaption = "ゾルバス";
 
-    BoxBookkeeping(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-        : hold_(hold), guard_(guard), trace_(trace), clock_(clock) {}
+    BoxBookkeeping(TimerHold& hold, HandlerGuard& guard, BoxRecord& record, const Clock& clock)
+        : hold_(hold), guard_(guard), record_(record), clock_(clock) {}
 
     PendingBox request(const BoxRequest& box, std::function<void(int)> answered);
     PendingBox warning(const std::string& text, std::function<void()> then);
@@ -41,7 +41,7 @@ public:
 private:
     TimerHold& hold_;
     HandlerGuard& guard_;
-    Trace& trace_;
+    BoxRecord& record_;
     const Clock& clock_;
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "runtime/Rnd.h"
-
 #include <string>
 
 namespace zol {
@@ -27,7 +25,6 @@ struct Platform {
     // Where the game-over explosion is drawn, behind the play screen's controls.
     Drawing& explosion;
     Trace& trace;
-    Rnd rnd;
     std::string appPath;
 };
 

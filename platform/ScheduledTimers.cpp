@@ -1,7 +1,7 @@
 #include "platform/ScheduledTimers.h"
 
 #include "platform/Clock.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,7 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/TimerHold.h"
 #include "play/Pixels.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 #include <utility>
 

@@ -6,14 +6,14 @@
 #include "runtime/NumberText.h"
 #include "platform/Platform.h"
 #include "trace/Trace.h"
-#include "shell/Windows.h"
+#include "platform/Windows.h"
 #include "play/Banner.h"
 #include "play/GameOver.h"
 #include "play/GameStart.h"
 #include "play/PlayRules.h"
 #include "trace/PlayTrace.h"
 #include "play/SoundCues.h"
-#include "shell/Screens.h"
+#include "platform/Screens.h"
 #include "store/ScoreStore.h"
 
 #include <array>
@@ -94,7 +94,7 @@ void PlayScreen::keyboardLost() { keys_.releaseAll(); }
 void PlayScreen::onTickTimer() {
     if (laterMs(state_.lastTick, kTickGateMs) >= platform_.clock.nowMs()) return;
     state_.lastTick = platform_.clock.nowMs();
-    runTick(state_, screen_->controls, best_, keys_, platform_.rnd, *this);
+    runTick(state_, screen_->controls, best_, keys_, rnd_, *this);
     ++processedTicks_;
     if (platform_.trace.enabled()) {
         platform_.trace.write(tickEvent(platform_.clock.nowMs(), state_, screen_->controls, best_, keys_,

@@ -68,6 +68,8 @@ private:
     Screens& screens_;
     play::GameState state_;
     play::HeldKeys keys_;
+    // One sequence for the whole run of the program, from its first game.
+    Rnd rnd_;
     std::unique_ptr<LoadedScreen> screen_;
     std::uint64_t processedTicks_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "play/Walkers.h"
 
 #include "runtime/Int32.h"
-#include "runtime/RuntimeError.h"
+#include "platform/RuntimeError.h"
 #include "play/PlayRules.h"
 
 #include <array>

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "runtime/RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 #include <cstdint>
 
 namespace zol {
+
+// Run-time error 6, as the classic runtime words it.
+[[noreturn]] void raiseOverflow();
 
 // Signed 32-bit arithmetic that traps overflow, as the game's integer state
 // requires: a result outside the range raises a run-time error.

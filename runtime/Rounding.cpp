@@ -1,6 +1,6 @@
 #include "runtime/Rounding.h"
 
-#include "runtime/RuntimeError.h"
+#include "runtime/Int32.h"
 
 #include <cmath>
 

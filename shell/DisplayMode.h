@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Screens.h"
+#include "platform/Screens.h"
 #include "shell/ScreenScale.h"
 
 namespace zol {

@@ -1,8 +1,8 @@
 #include "shell/FrontEnd.h"
 
 #include "platform/MessageBoxes.h"
-#include "shell/HandlerGuard.h"
-#include "shell/Windows.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Windows.h"
 
 namespace zol {
 
@@ -41,7 +41,7 @@ FrontEnd::FrontEnd(const Services& s, HandlerGuard& guard, const MakeWindows& ma
       windows_(makeWindows(*this)),
       adapter_(std::make_unique<WindowsAdapter>(*this, *windows_)),
       explosion_(s.clock, s.timers.hold(), guard, [this] { windows_->startExplosion(); }),
-      platform_{s.clock, s.timers, s.boxes, s.settings, s.sound, *adapter_, explosion_, s.trace, Rnd{}, s.appPath},
+      platform_{s.clock, s.timers, s.boxes, s.settings, s.sound, *adapter_, explosion_, s.trace, s.appPath},
       program_(platform_),
       keys_(program_.play(), s.timers, s.clock),
       pads_([this](int pad, PadControl control, bool down) { padChanged(pad, control, down); }),

@@ -1,6 +1,6 @@
 #include "shell/HelpScreen.h"
 
-#include "shell/Screens.h"
+#include "platform/Screens.h"
 
 namespace zol {
 

@@ -4,7 +4,7 @@
 #include "trace/JsonLine.h"
 #include "platform/Platform.h"
 #include "trace/Trace.h"
-#include "shell/Windows.h"
+#include "platform/Windows.h"
 
 #include <algorithm>
 

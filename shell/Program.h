@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Screens.h"
+#include "platform/Screens.h"
 #include "play/PlayScreen.h"
 #include "shell/HelpScreen.h"
 #include "shell/TitleScreen.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Cp932Decoder.h"
+#include "platform/Cp932Decoder.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "shell/TitleScreen.h"
 
-#include "shell/Screens.h"
+#include "platform/Screens.h"
 #include "store/ScoreStore.h"
 
 namespace zol {

@@ -18,7 +18,7 @@ namespace zol::simulate {
 struct SimulatedProgram {
     explicit SimulatedProgram(Trace& trace)
         : boxes{timers.hold(), trace, clock},
-          platform{clock, timers, boxes, settings, sound, windows, explosion, trace, Rnd{}, executableFolder()},
+          platform{clock, timers, boxes, settings, sound, windows, explosion, trace, executableFolder()},
           program(platform) {}
     SimulatedProgram(const SimulatedProgram&) = delete;
     SimulatedProgram& operator=(const SimulatedProgram&) = delete;

@@ -2,7 +2,7 @@
 
 #include "platform/ClockArithmetic.h"
 #include "runtime/NumberText.h"
-#include "runtime/RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 #include <cerrno>
 #include <cstring>

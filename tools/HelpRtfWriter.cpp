@@ -1,6 +1,6 @@
 #include "tools/HelpRtfWriter.h"
 
-#include "shell/Cp932Decoder.h"
+#include "platform/Cp932Decoder.h"
 
 #include <iconv.h>
 

@@ -1,5 +1,7 @@
 #include "trace/Trace.h"
 
+#include "trace/BoxEvents.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -13,6 +15,15 @@ void Trace::write(const std::string& line) {
     const std::string reason = std::strerror(errno);
     out_ = nullptr;
     if (stopped_) stopped_(reason);
+}
+
+// Formatting an event costs nothing when no trace is written.
+void Trace::boxOpened(std::int64_t ms, const BoxRequest& box) {
+    if (enabled()) write(msgboxEvent(ms, box));
+}
+
+void Trace::boxAnswered(std::int64_t ms, int answer) {
+    if (enabled()) write(answerEvent(ms, answer));
 }
 
 } // namespace zol

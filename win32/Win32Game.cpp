@@ -1,5 +1,6 @@
 #include "win32/Win32Game.h"
 
+#include "trace/Trace.h"
 #include "win32/Win32Windows.h"
 
 #include <memory>

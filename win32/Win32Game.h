@@ -7,7 +7,7 @@
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32TimerService.h"
 #include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "win32/PadReader.h"
 
 #include <functional>

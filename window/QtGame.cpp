@@ -1,5 +1,6 @@
 #include "window/QtGame.h"
 
+#include "trace/Trace.h"
 #include "window/QtWindows.h"
 
 #include <QGuiApplication>

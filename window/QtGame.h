@@ -6,7 +6,7 @@
 #include "platform/qt/QtTimerService.h"
 #include "platform/sdl/SdlSoundDevice.h"
 #include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "window/DisplayKeys.h"
 #include "window/PadReader.h"
 

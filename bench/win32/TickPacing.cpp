@@ -15,7 +15,7 @@
 #include "platform/win32/SystemHeaders.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32TimerService.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "shell/Program.h"
 
 #include <algorithm>
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     win32::MciSoundDevice sound;
     sim::SimWindows windows;
     sim::SimDrawing explosion;
-    Platform platform{clock, timers, boxes, settings, sound, windows, explosion, trace, Rnd{}, executableFolder()};
+    Platform platform{clock, timers, boxes, settings, sound, windows, explosion, trace, executableFolder()};
     Program program(platform);
     program.start();
     program.title().play();

@@ -15,8 +15,8 @@ namespace zol::qt {
 // An open box holds the timers.
 class QtMessageBoxes : public MessageBoxes {
 public:
-    QtMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-        : bookkeeping_(hold, guard, trace, clock) {}
+    QtMessageBoxes(TimerHold& hold, HandlerGuard& guard, BoxRecord& record, const Clock& clock)
+        : bookkeeping_(hold, guard, record, clock) {}
 
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override;

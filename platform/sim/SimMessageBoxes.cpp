@@ -1,8 +1,6 @@
 #include "platform/sim/SimMessageBoxes.h"
 
 #include "platform/Clock.h"
-#include "trace/BoxEvents.h"
-#include "trace/Trace.h"
 
 #include <cstdio>
 #include <utility>
@@ -14,7 +12,7 @@ void SimMessageBoxes::open(const BoxRequest& box, std::function<void(int)> answe
     hold_.boxOpened();
     buttons_ = box.buttons;
     answered_ = std::move(answered);
-    trace_.write(msgboxEvent(clock_.nowMs(), box));
+    record_.boxOpened(clock_.nowMs(), box);
 }
 
 void SimMessageBoxes::warn(const std::string& text, std::function<void()> then) {
@@ -26,7 +24,7 @@ void SimMessageBoxes::answer(bool ok) {
     const int result = boxAnswer(buttons_, ok);
     open_ = false;
     hold_.boxClosed();
-    trace_.write(answerEvent(clock_.nowMs(), result));
+    record_.boxAnswered(clock_.nowMs(), result);
     // The handler may open the next box at once; take it out first.
     auto answered = std::exchange(answered_, nullptr);
     if (answered) answered(result);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BoxRecord.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TimerHold.h"
 
@@ -8,7 +9,6 @@
 
 namespace zol {
 class Clock;
-class Trace;
 }
 
 namespace zol::sim {
@@ -17,7 +17,8 @@ namespace zol::sim {
 // Warnings go to standard error.
 class SimMessageBoxes : public MessageBoxes {
 public:
-    SimMessageBoxes(TimerHold& hold, Trace& trace, const Clock& clock) : hold_(hold), trace_(trace), clock_(clock) {}
+    SimMessageBoxes(TimerHold& hold, BoxRecord& record, const Clock& clock)
+        : hold_(hold), record_(record), clock_(clock) {}
 
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return open_; }
@@ -31,7 +32,7 @@ public:
 
 private:
     TimerHold& hold_;
-    Trace& trace_;
+    BoxRecord& record_;
     const Clock& clock_;
     bool open_ = false;
     BoxButtons buttons_ = BoxButtons::Ok;

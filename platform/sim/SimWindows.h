@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Drawing.h"
-#include "shell/Windows.h"
+#include "platform/Windows.h"
 
 namespace zol::sim {
 

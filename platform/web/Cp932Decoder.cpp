@@ -1,6 +1,6 @@
 // The browser's code page 932 decoder: its TextDecoder("shift_jis") is the
 // Windows-31J table (platform/web/library.js).
-#include "shell/Cp932Decoder.h"
+#include "platform/Cp932Decoder.h"
 
 #include <cstdlib>
 

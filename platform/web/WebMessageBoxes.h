@@ -16,8 +16,8 @@ namespace zol::web {
 // program's name as its caption, not traced.
 class WebMessageBoxes : public MessageBoxes {
 public:
-    WebMessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-        : bookkeeping_(hold, guard, trace, clock) {}
+    WebMessageBoxes(TimerHold& hold, HandlerGuard& guard, BoxRecord& record, const Clock& clock)
+        : bookkeeping_(hold, guard, record, clock) {}
 
     void open(const BoxRequest& box, std::function<void(int)> answered) override;
     bool isOpen() const override { return shown_.has_value(); }

@@ -15,8 +15,8 @@ UINT styleOf(const BoxRequest& box) {
 
 } // namespace
 
-Win32MessageBoxes::Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock)
-    : bookkeeping_(hold, guard, trace, clock), mailbox_([this] { showNext(); }) {}
+Win32MessageBoxes::Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, BoxRecord& record, const Clock& clock)
+    : bookkeeping_(hold, guard, record, clock), mailbox_([this] { showNext(); }) {}
 
 bool Win32MessageBoxes::isOpen() const { return bookkeeping_.anyOpen(); }
 

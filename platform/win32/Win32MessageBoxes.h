@@ -16,7 +16,7 @@ namespace zol::win32 {
 // finds itself called back before it ends. An open box holds the timers.
 class Win32MessageBoxes : public MessageBoxes {
 public:
-    Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, Trace& trace, const Clock& clock);
+    Win32MessageBoxes(TimerHold& hold, HandlerGuard& guard, BoxRecord& record, const Clock& clock);
     Win32MessageBoxes(const Win32MessageBoxes&) = delete;
     Win32MessageBoxes& operator=(const Win32MessageBoxes&) = delete;
 

@@ -3,8 +3,8 @@
 #include "platform/BoxBookkeeping.h"
 #include "platform/TimerHold.h"
 #include "platform/sim/SimClock.h"
-#include "runtime/RuntimeError.h"
-#include "shell/HandlerGuard.h"
+#include "platform/RuntimeError.h"
+#include "platform/HandlerGuard.h"
 #include "tests/play/EventLog.h"
 #include "trace/Trace.h"
 

@@ -3,7 +3,7 @@
 // backend asleep on earliestDue() must look again.
 #include "platform/ScheduledTimers.h"
 #include "platform/sim/SimClock.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 #include <gtest/gtest.h>
 

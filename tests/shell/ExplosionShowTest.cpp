@@ -5,7 +5,7 @@
 #include "platform/sim/SimClock.h"
 #include "play/ExplosionShow.h"
 #include "play/GameOver.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 #include <gtest/gtest.h>
 

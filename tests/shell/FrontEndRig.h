@@ -9,7 +9,7 @@
 #include "platform/sim/SimSoundDevice.h"
 #include "platform/sim/SimTimerService.h"
 #include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "tests/play/EventLog.h"
 #include "trace/Trace.h"
 

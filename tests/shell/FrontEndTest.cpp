@@ -2,8 +2,8 @@
 // repaints, the explosion's show and the hold on the timers, and what a
 // run-time error does. The game runs on the simulated services, driven the
 // way a windowed front end drives it.
-#include "runtime/RuntimeError.h"
-#include "shell/HandlerGuard.h"
+#include "platform/RuntimeError.h"
+#include "platform/HandlerGuard.h"
 #include "tests/shell/FrontEndRig.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "platform/web/WebMessageBoxes.h"
 #include "platform/web/WebSettingsStore.h"
 #include "platform/web/WebSoundDevice.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "store/BestScores.h"
 #include "store/ScoreStore.h"
 #include "tests/play/EventLog.h"

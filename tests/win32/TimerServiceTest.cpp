@@ -4,7 +4,7 @@
 #include "platform/SteadyClock.h"
 #include "platform/win32/SystemHeaders.h"
 #include "platform/win32/Win32TimerService.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "platform/qt/QtClock.h"
 #include "play/ExplosionShow.h"
 #include "play/GameOver.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "window/ExplosionCanvas.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTimerService.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "tests/window/RunEventLoop.h"
 #include "trace/Trace.h"
 #include "window/Fonts.h"

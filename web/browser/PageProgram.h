@@ -8,7 +8,7 @@
 #include "platform/web/WebSettingsStore.h"
 #include "platform/web/WebSoundDevice.h"
 #include "shell/FrontEnd.h"
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 #include "simulate/ScriptRecorder.h"
 #include "trace/Trace.h"
 

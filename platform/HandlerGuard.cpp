@@ -1,6 +1,6 @@
-#include "shell/HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
-#include "runtime/RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 #include <cstdio>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "shell/Cp932Decoder.h"
+#include "platform/Cp932Decoder.h"
 
 #include <iconv.h>
 
