@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlSoundDevice.h"
 #include "tests/SoundDiskOutput.h"
 #include "tests/SoundTestFiles.h"
+#include "tests/SoundWaits.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST(SoundBrokenFiles, LeaveTheDeviceWorkingForTheNextGoodFile) {
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
         for (const auto& path : broken) test::playAnew(device, Channel::Cue, path);
         EXPECT_TRUE(test::playAnew(device, Channel::Cue, goodCue));
-        std::this_thread::sleep_for(250ms);
+        EXPECT_TRUE(test::playsUntil(device, Channel::Cue, std::chrono::steady_clock::now()));
     }
     EXPECT_NEAR(DiskOutput::peak(output.left()), 9000, DiskOutput::kSilenceLimit);
 }

@@ -1,6 +1,8 @@
 #include "platform/sdl/SdlSoundDevice.h"
+#include "platform/sdl/TunePlayer.h"
 #include "tests/SoundDiskOutput.h"
 #include "tests/SoundTestFiles.h"
+#include "tests/SoundWaits.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +69,12 @@ TEST(SoundWithoutSoundFont, TheTuneRunsItsCourseInSilenceAfterOneLine) {
     {
         SdlSoundDevice device({files.path("nothing.sf2"), files.bytes("fake.sf2", {'s', 'f', '2'})});
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
+        const auto started = std::chrono::steady_clock::now();
         ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
-        std::this_thread::sleep_for(300ms);
-        EXPECT_TRUE(device.isPlaying(Channel::Tune));
-        std::this_thread::sleep_for(1000ms);
-        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+        // A second long, silent or not.
+        const auto playedFor = test::playsUntil(device, Channel::Tune, started);
+        ASSERT_TRUE(playedFor) << "the tune never ended";
+        EXPECT_GE(*playedFor, 1000ms - std::chrono::milliseconds(TunePlayer::kLoopLeadMs) - 150ms);
     }
     const auto said = testing::internal::GetCapturedStderr();
     // SDL's disk driver announces itself in lines of its own; besides them

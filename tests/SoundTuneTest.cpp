@@ -5,6 +5,7 @@
 #include "tests/SoundDiskOutput.h"
 #include "tests/SoundMixHook.h"
 #include "tests/SoundTestFiles.h"
+#include "tests/SoundWaits.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +45,14 @@ TEST(SoundTune, PlaysAndCountsAsPlayingUntilItHasEnded) {
     {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
+        const auto started = std::chrono::steady_clock::now();
         ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
         EXPECT_TRUE(device.isPlaying(Channel::Tune));
-        std::this_thread::sleep_for(500ms);
-        EXPECT_TRUE(device.isPlaying(Channel::Tune));
-        std::this_thread::sleep_for(800ms);
-        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+        // A second long, it counts as playing until the loop's lead before
+        // its end.
+        const auto playedFor = test::playsUntil(device, Channel::Tune, started);
+        ASSERT_TRUE(playedFor) << "the tune never ended";
+        EXPECT_GE(*playedFor, 1000ms - std::chrono::milliseconds(TunePlayer::kLoopLeadMs) - 150ms);
     }
     EXPECT_GT(DiskOutput::peak(output.left()), 2000);
 }
@@ -115,12 +118,13 @@ TEST(SoundTune, EachStartFollowsTheFileAsItIsThen) {
         SdlSoundDevice device;
         ASSERT_TRUE(device.waitUntilReady(kStartUp));
         ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
-        std::this_thread::sleep_for(1500ms);
-        EXPECT_FALSE(device.isPlaying(Channel::Tune));
+        ASSERT_TRUE(test::playsUntil(device, Channel::Tune, std::chrono::steady_clock::now()));
         files.tune("music1.mid", 8);
+        const auto second = std::chrono::steady_clock::now();
         ASSERT_TRUE(test::playAnew(device, Channel::Tune, tune));
-        std::this_thread::sleep_for(2500ms);
-        EXPECT_TRUE(device.isPlaying(Channel::Tune));
+        const auto playedFor = test::playsUntil(device, Channel::Tune, second);
+        ASSERT_TRUE(playedFor) << "the second tune never ended";
+        EXPECT_GE(*playedFor, 3s);  // four seconds long, not the first file's one
         std::filesystem::remove(tune);
         EXPECT_FALSE(test::playAnew(device, Channel::Tune, tune));
         EXPECT_FALSE(device.isPlaying(Channel::Tune));
