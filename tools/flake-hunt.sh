@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the tests that drive real windows (the Qt program, the Windows
-# program under Wine, the page in Chromium) ROUNDS times in a row while
-# BUSY processes keep the processors busy, and counts the failures of each
-# test. A test that waits on time instead of for what it checks shows up
+# program under Wine, the page in Chromium) or play through SDL's sound
+# device in real time, ROUNDS times in a row while BUSY processes keep the
+# processors busy, and counts the failures of each test. A test that waits on time instead of for what it checks shows up
 # here long before it refuses a good change in CI.
 #
 #   tools/flake-hunt.sh [ROUNDS] [BUSY]     (defaults: 20 rounds, 2 busy)
@@ -17,8 +17,8 @@ linux=${CHECK_BUILD:-$root/build-check}
 windows=${WINDOWS_BUILD:-$root/build-windows}
 logs=${ZOLBAS_FLAKE_LOGS:-$linux/flake-hunt}
 # Every test with a window, a display or a page in it (installing the game
-# opens none).
-windowed='^(window_|zolbas_window_test|zolbas_pad_round_test|zolbas_drawing_test|zolbas_caption_pieces_test|web_page_)'
+# opens none), and the sound device's.
+windowed='^(window_|zolbas_window_test|zolbas_pad_round_test|zolbas_drawing_test|zolbas_caption_pieces_test|web_page_|zolbas_sound_device_tests)'
 not_windowed='^window_installed_game$'
 windowed_wine='^(windows_windowed_round|windows_full_screen|zolbas_win32_pad_round_test)$'
 
