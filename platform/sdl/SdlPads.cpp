@@ -32,6 +32,11 @@ SdlPads::SdlPads() {
     // SDL's event subsystem would take SIGINT and SIGTERM for an event
     // nobody reads: the program must still end on them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Every pad through its kernel driver's event file, which reports only
+    // what changed, rather than through SDL's own HID drivers, which take
+    // many reports a second from some pads left alone (a player may still
+    // ask for them: SDL_JOYSTICK_HIDAPI=1).
+    SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
     ready_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (!ready_) return;
     // The program reads the states itself: no event queue fills meanwhile.
