@@ -168,8 +168,9 @@ TEST(QtTimers, EnablingARunningTimerKeepsItRunning) {
     qt::QtTimerService timers(clock, guard);
     std::vector<std::int64_t> fired;
     auto timer = timers.create(50, [&] { fired.push_back(clock.nowMs()); }, {});
-    timer->setEnabled(true);
+    // Read before: a machine that stalls between the two would read late.
     const std::int64_t enabledAt = clock.nowMs();
+    timer->setEnabled(true);
     runFor(30);
     timer->setEnabled(true);
     ASSERT_TRUE(runUntil([&] { return fired.size() >= 2; }));
